@@ -1,0 +1,57 @@
+#pragma once
+
+#include "framework/FileDef.h"
+#include "framework/Text.h"
+
+#include <QString>
+#include <variant>
+#include <vector>
+
+// A field's value seen generically: numbers (decimals scaled, days, clocks) as qint64,
+// texts as QString.
+using FieldValue = std::variant<qint64, QString>;
+
+// The record buffer of one data file. Each file has a typed struct deriving from this
+// class whose members are bound, in field order, in its constructor; procedures use the
+// typed members, the store and the file manager the generic access below.
+class RecordBuffer {
+public:
+    virtual ~RecordBuffer() = default;
+    RecordBuffer(const RecordBuffer&) = delete;
+    RecordBuffer& operator=(const RecordBuffer&) = delete;
+
+    const FileDef& def() const { return def_; }
+    int fieldCount() const { return int(slots_.size()); }
+
+    FieldValue value(int field) const;
+    // Texts are cut to the field's length, numbers clamped to the field's range.
+    void setValue(int field, const FieldValue& value);
+    qint64 number(int field) const;
+    QString text(int field) const;
+    bool isBlank(int field) const;
+
+    // Texts to blanks, numbers to 0, memos empty.
+    void clear();
+    void clearField(int field);
+
+    // The whole buffer, memos included, for snapshots and copies between buffers of the
+    // same file.
+    std::vector<FieldValue> values() const;
+    void setValues(const std::vector<FieldValue>& values);
+    void copyFrom(const RecordBuffer& other) { setValues(other.values()); }
+    bool equals(const std::vector<FieldValue>& values) const { return this->values() == values; }
+
+protected:
+    explicit RecordBuffer(const FileDef& def) : def_(def) {}
+    void bind(quint8& v) { slots_.push_back(&v); }
+    void bind(quint16& v) { slots_.push_back(&v); }
+    void bind(quint32& v) { slots_.push_back(&v); }
+    void bind(qint32& v) { slots_.push_back(&v); }
+    void bind(qint64& v) { slots_.push_back(&v); }
+    void bind(Text& v) { slots_.push_back(&v); }
+
+private:
+    using Slot = std::variant<quint8*, quint16*, quint32*, qint32*, qint64*, Text*>;
+    const FileDef& def_;
+    std::vector<Slot> slots_;
+};

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "framework/FileDef.h"
+#include "framework/RecordBuffer.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// The keyed record store behind the file managers. A small driver interface: the
+// SQLCipher driver is the one built; a server-backed driver could sit behind it later.
+namespace store {
+
+// Codes the file manager tests; 0 is success.
+enum Code : int {
+    Ok = 0,
+    FileNotFound = 2,
+    AccessDenied = 5,
+    NoRecord = 33, // end of a sequential read, or nothing to read
+    DuplicateKey = 40,
+    RecordHeld = 43, // held by another station
+    InvalidKey = 46, // key file invalid: the keys must be rebuilt
+    AlreadyOpen = 52,
+    NotSupported = 80,
+    ChangedElsewhere = 89, // record changed by another station since it was read
+    FileSystemError = 90,  // the engine's own code and text say more
+};
+
+// Open modes: access in the low nibble, sharing in the high nibble.
+enum OpenMode : int { ReadOnly = 0x00, WriteOnly = 0x01, ReadWrite = 0x02, DenyNone = 0x40 };
+
+// The outcome of the last operation.
+struct Status {
+    int code = Ok;
+    QString text;       // the store's text for the code
+    QString driverCode; // the engine's own result code, as text
+    QString driverText; // the engine's own message
+};
+
+// One declared data file. Every operation returns a code and leaves it, with its texts,
+// in status(). The current record is the one last read or added; put and erase act on it.
+class StoreFile {
+public:
+    virtual ~StoreFile() = default;
+
+    virtual const FileDef& def() const = 0;
+    virtual QString path() const = 0; // full host path of the disk file
+
+    // 2 when the disk file is missing, 5 when write access is refused (open again with a
+    // read-only mode), 46 when keys are missing or damaged, 52 when already open, 90 when
+    // the file is not a readable database of this file (garbage, wrong key, truncated).
+    virtual int open(int openMode) = 0;
+    // Creates the disk file empty, with its keys. Refuses (90) when the file exists.
+    virtual int create() = 0;
+    virtual int close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual bool isReadOnly() const = 0;
+    virtual int buildKeys() = 0;
+    // "Recover=" seconds, "QUICKSCAN=on"/"off".
+    virtual int sendOption(const QString& option) = 0;
+    virtual qint64 records() = 0;
+    virtual qint64 bytes() = 0;
+
+    // Sequential reads. Key 0 is record order, keys count from 1 as in FileDef::keys.
+    // After setOrder, next reads the first record and previous the last one.
+    virtual int setOrder(int key) = 0;
+    // Positions at the key values in `from`: next reads the first record at or after
+    // them, previous the last at or before them. In record order `from` is unused.
+    virtual int setOrderAt(int key, const RecordBuffer& from) = 0;
+    // Positions at a position string (it names its order); next reads that record.
+    virtual int setOrderAtPosition(const QByteArray& position) = 0;
+    virtual int next(RecordBuffer& into) = 0;
+    virtual int previous(RecordBuffer& into) = 0;
+    // Reads leave memo fields as they are while set.
+    virtual void setSkipMemos(bool skip) = 0;
+
+    // The first record in key order whose key values equal those of `buffer`.
+    virtual int get(int key, RecordBuffer& buffer) = 0;
+    virtual int reget(const QByteArray& position, RecordBuffer& into) = 0;
+    // Position string of the current record in a key's order (0: record order).
+    virtual QByteArray position(int key) = 0;
+    // Record number (row id) of the current record; 0 when none.
+    virtual qint64 currentRecord() const = 0;
+
+    virtual int add(RecordBuffer& buffer) = 0;
+    virtual int append(RecordBuffer& buffer) = 0;
+    virtual int put(RecordBuffer& buffer) = 0;
+    virtual int erase() = 0;
+    virtual int hold() = 0;
+    virtual int release() = 0;
+    virtual int watch() = 0;
+    virtual int flush() = 0;
+    // True when `buffer` would duplicate another record's entry of a unique key.
+    virtual bool duplicates(int key, const RecordBuffer& buffer) = 0;
+
+    virtual const Status& status() const = 0;
+};
+
+// The process's one connection to the data directory.
+class RecordStore {
+public:
+    virtual ~RecordStore() = default;
+
+    static std::unique_ptr<RecordStore> openSqlCipher(const QString& dataDirectory);
+
+    virtual QString directory() const = 0;
+    // Declares a file; the store keeps it for the store's life. Nothing is opened yet.
+    virtual StoreFile& declare(const FileDef& def) = 0;
+
+    // One transaction over several files; 80 when the driver has none.
+    virtual int begin(const std::vector<StoreFile*>& files, int timeoutSeconds) = 0;
+    virtual int commit() = 0;
+    virtual int rollback() = 0;
+
+    // A consistent copy of a data file to another path (replacing it), and back.
+    virtual int backup(const FileDef& def, const QString& targetPath) = 0;
+    virtual int restore(const FileDef& def, const QString& sourcePath) = 0;
+
+    virtual const Status& status() const = 0;
+};
+
+} // namespace store
