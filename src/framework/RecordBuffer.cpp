@@ -73,3 +73,9 @@ void RecordBuffer::setValues(const std::vector<FieldValue>& values) {
     const int n = std::min(fieldCount(), int(values.size()));
     for (int i = 0; i < n; ++i) setValue(i, values[i]);
 }
+
+bool RecordBuffer::sameKeyValue(const FieldValue& a, const FieldValue& b) {
+    if (std::holds_alternative<QString>(a) && std::holds_alternative<QString>(b))
+        return std::get<QString>(a).compare(std::get<QString>(b), Qt::CaseInsensitive) == 0;
+    return a == b;
+}

@@ -41,6 +41,9 @@ public:
     void copyFrom(const RecordBuffer& other) { setValues(other.values()); }
     bool equals(const std::vector<FieldValue>& values) const { return this->values() == values; }
 
+    // Key values compare texts without regard to case.
+    static bool sameKeyValue(const FieldValue& a, const FieldValue& b);
+
 protected:
     explicit RecordBuffer(const FileDef& def) : def_(def) {}
     void bind(quint8& v) { slots_.push_back(&v); }

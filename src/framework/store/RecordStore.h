@@ -82,6 +82,8 @@ public:
     virtual QByteArray position(int key) = 0;
     // Record number (row id) of the current record; 0 when none.
     virtual qint64 currentRecord() const = 0;
+    // The order of the last setOrder...: a key number, 0 for record order.
+    virtual int currentKey() const = 0;
 
     virtual int add(RecordBuffer& buffer) = 0;
     virtual int append(RecordBuffer& buffer) = 0;
@@ -90,6 +92,8 @@ public:
     virtual int hold() = 0;
     virtual int release() = 0;
     virtual int watch() = 0;
+    // The current record is held by this station.
+    virtual bool isHeld() const = 0;
     virtual int flush() = 0;
     // True when `buffer` would duplicate another record's entry of a unique key.
     virtual bool duplicates(int key, const RecordBuffer& buffer) = 0;
