@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/store/RecordStore.h"
+
+#include <QString>
+
+// A synthetic catalogue of archive entries: CDs and disks with program files of a few dozen
+// classes and producers, added through the archive's file manager in one transaction.
+namespace Catalogue {
+
+QString fileName(qint64 n);
+void fill(store::RecordStore& store, qint64 entries);
+
+} // namespace Catalogue

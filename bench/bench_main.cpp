@@ -1,0 +1,126 @@
+// Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
+// manager and measures inserts, full reads, fetches and file size. Prints one line per
+// figure, "name value unit", so runs can be compared.
+//
+//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+
+#include "bench/Catalogue.h"
+#include "core/DataFiles.h"
+#include "core/Globals.h"
+#include "core/Process.h"
+#include "framework/host/ConsoleHost.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+QString sizeLabel(qint64 n) {
+    if (n >= 1000000 && n % 1000000 == 0) return QString::number(n / 1000000) + "m";
+    if (n >= 1000 && n % 1000 == 0) return QString::number(n / 1000) + "k";
+    return QString::number(n);
+}
+
+void figure(const QString& name, double value, const char* unit) {
+    std::printf("%-28s %12.1f %s\n", qPrintable(name), value, unit);
+    std::fflush(stdout);
+}
+
+qint64 residentKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+// Reads the whole archive in one order; returns records per second.
+double readAll(int key, qint64 expected, qint64& rssGrowth) {
+    FileManager& arc = Access::Archief();
+    arc.File->setOrder(key);
+    const qint64 before = residentKiB();
+    QElapsedTimer timer;
+    timer.start();
+    qint64 count = 0;
+    while (arc.Next() == LevelBenign) ++count;
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    rssGrowth = residentKiB() - before;
+    if (count != expected) std::fprintf(stderr, "read %lld of %lld\n", count, expected);
+    return count / seconds;
+}
+
+double fetchMicros(int key, qint64 entries, bool byName) {
+    FileManager& arc = Access::Archief();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<qint64> pick(1, entries);
+    constexpr int Fetches = 20000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Fetches; ++i) {
+        const qint64 n = pick(random);
+        ARC.clear();
+        if (byName)
+            ARC.Naam = Catalogue::fileName(n);
+        else
+            ARC.NR = quint32(n);
+        if (arc.Fetch(key) != LevelBenign) std::fprintf(stderr, "fetch %lld failed\n", n);
+    }
+    return timer.nsecsElapsed() / 1e3 / Fetches;
+}
+
+void runSize(qint64 entries, const QString& keepDir) {
+    QTemporaryDir temp;
+    const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
+    QDir().mkpath(dir);
+    const QString label = sizeLabel(entries);
+    Process process(dir);
+    FileManager& arc = Access::Archief();
+    arc.Open();
+
+    QElapsedTimer timer;
+    timer.start();
+    Catalogue::fill(process.store(), entries);
+    figure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
+
+    qint64 growth = 0;
+    figure("read_record_order_" + label, readAll(0, entries, growth), "records/s");
+    figure("read_rss_growth_" + label, double(growth), "KiB");
+    figure("read_keynaam_" + label, readAll(ArcKey::KeyNaam, entries, growth), "records/s");
+    figure("read_keynaam_rss_growth_" + label, double(growth), "KiB");
+    figure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
+    figure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+    arc.Close();
+    figure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QList<qint64> sizes = {10000, 100000, 1000000};
+    QString keep;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--sizes" && i + 1 < args.size()) {
+            sizes.clear();
+            for (const QString& s : args[++i].split(',')) sizes << s.toLongLong();
+        } else if (args[i] == "--keep" && i + 1 < args.size()) {
+            keep = args[++i];
+        } else {
+            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR]\n");
+            return 2;
+        }
+    }
+    ConsoleHost host;
+    Host::install(&host);
+    for (qint64 n : sizes) runSize(n, keep);
+    Host::install(nullptr);
+    return 0;
+}
