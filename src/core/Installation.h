@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Makes a directory a data directory: the seven data files, the one system record and the
+// first user "System" at level 3. Refuses a directory whose users file already holds users.
+namespace Installation {
+
+struct Options {
+    QString password;
+    QString organization;
+    bool demo = false; // a few classes, producers and archive entries to look at
+};
+
+enum Result { Installed = 0, Refused = 1, Failed = 2 };
+
+// Runs inside a Process on the directory; `report` tells what was done or why not.
+Result install(const Options& options, QString& report);
+
+} // namespace Installation
