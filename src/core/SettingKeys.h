@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/SettingKey.h"
+
+// The application's entries in software.INI. Keys without a section live in the section
+// named after the logged-on user.
+namespace Settings {
+
+inline constexpr SettingKey Organization{"Registration", "Organization", ""};
+inline constexpr SettingKey LastLogon{"Registration", "LastLogon", "System"};
+inline constexpr SettingKey DriveConfig{"StartUp", "DriveConfig", "0"};
+
+inline constexpr SettingKey BarPosition{nullptr, "BarPosition", "2"};
+inline constexpr SettingKey Bar{nullptr, "Bar", "1"};
+inline constexpr SettingKey Viewer{nullptr, "Viewer", "1"};
+inline constexpr SettingKey WallSel{nullptr, "WallSel", "lion.jpg"};
+inline constexpr SettingKey Color{nullptr, "Color", "0"};
+
+} // namespace Settings
