@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/host/FileSystemHost.h"
+
+// The host of the command-line tools (installation, benchmark): messages go to the error
+// stream and take their default answer; there are no dialogs. A fatal ending exits with a
+// failure code, since nobody pressed OK on it.
+class ConsoleHost : public FileSystemHost {
+public:
+    int message(const QString& text, const QString& caption, Icon icon, int buttons,
+                int defaultButton) override;
+    int message(const QString& text, const QString& caption, Icon icon, const QString& buttonNames,
+                int defaultButton) override;
+    QString fileDialog(const QString&, const QString&, const QString&, bool) override { return {}; }
+    QString directoryDialog(const QString&, const QString&) override { return {}; }
+    bool colourDialog(const QString&, Colour&) override { return false; }
+    bool fontDialog(const QString&, FontChoice&) override { return false; }
+    int popupMenu(const QString&) override { return 0; }
+    void endProgram(int exitCode, const QString& text) override;
+    bool shellOpen(const QString&) override { return false; }
+    bool composeMail(const MailMessage&) override { return false; }
+    void showHelp(const QString&) override {}
+};
