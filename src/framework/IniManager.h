@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/SettingKey.h"
+
 #include <QString>
 #include <QStringList>
 #include <mutex>
@@ -41,6 +43,18 @@ public:
     void Update(const QString& section, const QString& entry, qint64 value) {
         Update(section, entry, QString::number(value));
     }
+
+    // Declared entries (SettingKey.h). A missing or blank value gives the key's default;
+    // for a number also a value that is not a number or is 0. A section given at the call
+    // is used instead of the key's own (keys of a user's section have none).
+    QString Fetch(const SettingKey& key) const;
+    QString Fetch(const QString& section, const SettingKey& key) const;
+    int FetchNumber(const SettingKey& key) const;
+    int FetchNumber(const QString& section, const SettingKey& key) const;
+    void Update(const SettingKey& key, const QString& value);
+    void Update(const SettingKey& key, qint64 value);
+    void Update(const QString& section, const SettingKey& key, const QString& value);
+    void Update(const QString& section, const SettingKey& key, qint64 value);
 
     // Lists: a count under `name`, then entries name_1 .. name_n with up to three parts
     // separated by ",".
