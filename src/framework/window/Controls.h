@@ -90,6 +90,8 @@ public:
     int AcceptAll();
     // Writes back what the user typed, without events, where it fits (before a close).
     void TakePending();
+    // From now on nothing is written back and no event is sent: the window is ending.
+    void Freeze() { frozen_ = true; }
     // The text a control shows now.
     QString Value(int number) const;
 
@@ -130,10 +132,13 @@ private:
     friend class ControlRef;
     bool takeKey(Control& c, int qtKey, Qt::KeyboardModifiers modifiers);
     void acceptEdited(Control& c);
+    void acceptChoice(Control& c, bool newSelection);
     ControlRef add(int number, ControlKind kind, QWidget* widget);
     void place(Control& c);
     void connectSignals(Control& c);
-    void post(EventKind kind, int number) { post_(controlEvent(kind, number)); }
+    void post(EventKind kind, int number) {
+        if (!frozen_) post_(controlEvent(kind, number));
+    }
     bool fits(const Control& c) const;
     bool changed(const Control& c) const;
     void writeBack(Control& c);
@@ -147,6 +152,7 @@ private:
     std::set<std::pair<int, int>> alerts_; // (control, key)
     int defaultButton_ = 0;
     int focused_ = 0;
+    bool frozen_ = false;
     int nextRow_ = 0;
     std::map<int, int> nextRowIn_; // by group
 };

@@ -42,11 +42,7 @@ void Controls::connectSignals(Control& c) {
     case ControlKind::Combo: {
         auto* box = static_cast<QComboBox*>(w);
         QObject::connect(box, &QComboBox::activated, this, [this, n] {
-            if (Control* c = find(n)) {
-                if (c->Variable.isSet() && changed(*c)) writeBack(*c);
-                post(EventKind::NewSelection, n);
-                post(EventKind::Accepted, n);
-            }
+            if (Control* c = find(n)) acceptChoice(*c, true);
         });
         if (box->lineEdit())
             QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, n] {
@@ -56,14 +52,14 @@ void Controls::connectSignals(Control& c) {
     }
     case ControlKind::Spin:
         QObject::connect(static_cast<QSpinBox*>(w), &QSpinBox::valueChanged, this, [this, n] {
-            if (Control* c = find(n)) acceptEdited(*c);
+            if (Control* c = find(n)) acceptChoice(*c, false);
         });
         break;
     case ControlKind::List: {
         auto* tree = static_cast<QTreeWidget*>(w);
         QObject::connect(tree, &QTreeWidget::currentItemChanged, this, [this, n] {
             if (Control* c = find(n)) {
-                if (c->Variable.isSet() && changed(*c)) writeBack(*c);
+                if (c->Variable.isSet() && !frozen_) writeBack(*c);
                 post(EventKind::NewSelection, n);
             }
         });
@@ -76,12 +72,15 @@ void Controls::connectSignals(Control& c) {
     }
 }
 
-// A control the user changed: Accepted after the value was written back, Rejected when
-// it does not fit. An unchanged bound control says nothing; an unbound one is accepted.
+// Text the user edited: Accepted after the value was written back, Rejected when it does
+// not fit. Unedited text says nothing.
 void Controls::acceptEdited(Control& c) {
     if (!c.Variable.isSet()) {
-        if (c.Kind != ControlKind::Entry && c.Kind != ControlKind::Text)
+        auto* edit = qobject_cast<QLineEdit*>(c.Widget.data());
+        if (edit && edit->isModified() && !frozen_) {
+            edit->setModified(false);
             post(EventKind::Accepted, c.Number);
+        }
         return;
     }
     if (!changed(c)) return;
@@ -90,6 +89,14 @@ void Controls::acceptEdited(Control& c) {
         return;
     }
     writeBack(c);
+    post(EventKind::Accepted, c.Number);
+}
+
+// A choice, tick or spin the user made: written back at once, then Accepted.
+void Controls::acceptChoice(Control& c, bool newSelection) {
+    if (frozen_) return;
+    if (c.Variable.isSet()) writeBack(c);
+    if (newSelection) post(EventKind::NewSelection, c.Number);
     post(EventKind::Accepted, c.Number);
 }
 

@@ -87,7 +87,10 @@ void Controls::Display(int number) {
         auto* box = static_cast<QComboBox*>(w);
         const int index = v.isText() ? indexOfText(*box, v.text()) : int(v.number()) - 1;
         box->setCurrentIndex(index < box->count() ? index : -1);
-        if (box->isEditable()) box->setEditText(v.text());
+        if (box->isEditable()) {
+            box->setEditText(v.text());
+            box->lineEdit()->setModified(false);
+        }
         break;
     }
     case ControlKind::Spin:
@@ -139,25 +142,20 @@ QString Controls::Value(int number) const {
     }
 }
 
+// Only an edit by the user counts: a variable that the program changed since it was shown
+// is never overwritten by the stale text. Choices, ticks and spins are written back as the
+// user makes them, so nothing of theirs is pending.
 bool Controls::changed(const Control& c) const {
-    const Use& v = c.Variable;
-    if (!v.isSet()) return false;
+    if (!c.Variable.isSet() || frozen_) return false;
     switch (c.Kind) {
     case ControlKind::Entry:
-        return Value(c.Number) != v.Display(c.Picture);
-    case ControlKind::Check:
-        return (Value(c.Number) == QLatin1String("1")) != (v.number() != 0);
-    case ControlKind::Radio:
-        return static_cast<QAbstractButton*>(c.Widget.data())->isChecked() &&
-               v.number() != c.RadioValue;
-    case ControlKind::DropList:
-    case ControlKind::Combo:
-        return v.isText() ? Value(c.Number) != v.text() : Choice(c.Number) != v.number();
-    case ControlKind::Spin:
-    case ControlKind::List:
-        return Value(c.Number).toLongLong() != v.number();
+        return static_cast<QLineEdit*>(c.Widget.data())->isModified();
+    case ControlKind::Combo: {
+        const QLineEdit* edit = static_cast<QComboBox*>(c.Widget.data())->lineEdit();
+        return edit && edit->isModified();
+    }
     case ControlKind::Text:
-        return Value(c.Number) != v.text();
+        return static_cast<QPlainTextEdit*>(c.Widget.data())->document()->isModified();
     default:
         return false;
     }

@@ -6,6 +6,7 @@
 #include "framework/window/WindowRegistry.h"
 
 #include <QEventLoop>
+#include <QTimer>
 
 namespace {
 ErrorManager* defaultErrors = nullptr;
@@ -189,6 +190,7 @@ int WindowController::Kill() {
     if (Resize) Resize->Kill();
     Resize = nullptr;
     Dead = true;
+    if (timer_) timer_->stop();
     looping_ = false;
     queue_.clear();
     if (Opened && Settings) {
@@ -205,6 +207,7 @@ int WindowController::Kill() {
 }
 
 void WindowController::closeWindow() {
+    C().Freeze();
     window_->allowClose();
     window_->close();
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QEventLoop;
+class QTimer;
 
 // Drives one window for the life of the window: runs its event loop, hands each event to
 // an overridable step, owns the window's browses, toolbar and history fields, and carries
@@ -93,6 +94,8 @@ public:
     FormWindow& Window() { return *window_; }
     Controls& C() { return window_->controls(); }
     void SetTitle(const QString& title);
+    // Timer events every `milliseconds`; 0 stops them.
+    void SetTimer(int milliseconds);
     void Display() { C().Display(); }
     void Select(int control) { C().Select(control); }
     // Presses OK: the accept-all pass for an insert or change form, then Completed.
@@ -177,6 +180,7 @@ private:
     WindowEvent current_;
     std::deque<WindowEvent> queue_;
     QEventLoop* modalLoop_ = nullptr;
+    QTimer* timer_ = nullptr;
     bool looping_ = false;
     bool modal_ = true;
     bool scheduled_ = false;

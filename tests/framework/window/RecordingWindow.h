@@ -3,6 +3,7 @@
 #include "framework/window/WindowController.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QStringList>
 #include <functional>
 
@@ -83,6 +84,12 @@ public:
         return WindowController::Kill();
     }
 };
+
+// Replaces an entry's text as typing would (an edit by the user, unlike setText).
+inline void typeInto(QLineEdit* entry, const QString& text) {
+    entry->selectAll();
+    entry->insert(text);
+}
 
 // Lets queued events and deferred deletions run.
 inline void settle() {

@@ -175,14 +175,14 @@ TEST_F(WindowDispatchTest, EditedEntryIsAcceptedThroughItsPictureOrRejected) {
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->text(), "5");
 
-    entry->setText(QStringLiteral("abc"));
+    typeInto(entry, QStringLiteral("abc"));
     Q_EMIT entry->editingFinished();
     settle();
     EXPECT_TRUE(log.contains("TakeRejected 1"));
     EXPECT_EQ(w->number, 5);
     EXPECT_EQ(entry->text(), "5"); // redisplayed
 
-    entry->setText(QStringLiteral("42"));
+    typeInto(entry, QStringLiteral("42"));
     Q_EMIT entry->editingFinished();
     settle();
     EXPECT_TRUE(log.contains("TakeAccepted 1"));
@@ -202,7 +202,7 @@ TEST_F(WindowDispatchTest, KeysReachTheWindowAsAlertsAndEnterPressesTheDefaultBu
     settle();
     EXPECT_TRUE(log.contains("TakeFieldEvent AlertKey 1"));
 
-    entry->setText(QStringLiteral("17"));
+    typeInto(entry, QStringLiteral("17"));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(entry, &enter);
     settle();
@@ -222,13 +222,13 @@ TEST_F(WindowDispatchTest, OkOfAFormFirstAcceptsEveryField) {
     settle();
     EXPECT_EQ(w->Request, ChangeRecord);
     EXPECT_EQ(Protocol::GlobalRequest, NoRequest); // read and cleared
-    entryOf(*w)->setText(QStringLiteral("x"));
+    typeInto(entryOf(*w), QStringLiteral("x"));
     w->Dispatch(controlEvent(EventKind::Accepted, 2));
     settle();
     EXPECT_TRUE(log.contains("TakeRejected 1"));
     EXPECT_FALSE(log.contains("TakeCompleted"));
 
-    entryOf(*w)->setText(QStringLiteral("12"));
+    typeInto(entryOf(*w), QStringLiteral("12"));
     w->Dispatch(controlEvent(EventKind::Accepted, 2));
     settle();
     EXPECT_TRUE(log.contains("TakeCompleted"));
