@@ -136,6 +136,7 @@ private:
     ControlRef add(int number, ControlKind kind, QWidget* widget);
     void place(Control& c);
     void connectSignals(Control& c);
+    void takePrompt(Control& c);
     void post(EventKind kind, int number) {
         if (!frozen_) post_(controlEvent(kind, number));
     }
@@ -153,6 +154,7 @@ private:
     int defaultButton_ = 0;
     int focused_ = 0;
     bool frozen_ = false;
+    int pendingPrompt_ = 0;
     int nextRow_ = 0;
     std::map<int, int> nextRowIn_; // by group
 };

@@ -36,7 +36,22 @@ ControlRef Controls::add(int number, ControlKind kind, QWidget* widget) {
     widget->setObjectName(QStringLiteral("control%1").arg(number));
     place(c);
     connectSignals(c);
+    takePrompt(c);
     return ControlRef(*this, c);
+}
+
+// A prompt's "&" key moves to the field added after it.
+void Controls::takePrompt(Control& c) {
+    if (c.Kind == ControlKind::Prompt) {
+        pendingPrompt_ = c.Number;
+        return;
+    }
+    if (c.Kind == ControlKind::Group) return;
+    auto* label = qobject_cast<QLabel*>(widget(pendingPrompt_));
+    const bool field = c.Kind != ControlKind::Button && c.Kind != ControlKind::Check &&
+                       c.Kind != ControlKind::Radio && c.Kind != ControlKind::Image;
+    if (label && field) label->setBuddy(c.Widget);
+    pendingPrompt_ = 0;
 }
 
 QGridLayout& Controls::gridOf(int group) {

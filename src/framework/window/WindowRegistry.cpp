@@ -55,3 +55,9 @@ bool WindowRegistry::Activate(int thread) {
     window->Post(windowEvent(EventKind::GainFocus));
     return true;
 }
+
+void WindowRegistry::PostAll(const WindowEvent& event) {
+    const std::vector<Entry> all = entries();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        if (it->Window) it->Window->Post(event);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/window/WindowEvent.h"
+
 class WindowController;
 
 // The windows by thread number. A modal window runs on its caller's thread number, so a
@@ -16,5 +18,8 @@ bool PostGainFocus(int thread);
 // Brings the window of a thread number forward (restored, raised, active) and queues
 // gain focus to it. False when no window runs there.
 bool Activate(int thread);
+
+// Queues an event to every window, newest first (close-down when the program ends).
+void PostAll(const WindowEvent& event);
 
 } // namespace WindowRegistry

@@ -162,8 +162,9 @@ TEST_F(WindowDispatchTest, GainFocusIsPostedToAThreadNumber) {
     settle();
     EXPECT_EQ(focused, before + 1);
     EXPECT_FALSE(WindowRegistry::PostGainFocus(w->Thread + 1000));
-    w->SetResponse(RequestCancelled);
+    WindowRegistry::PostAll(windowEvent(EventKind::CloseDown)); // the program ends
     settle();
+    EXPECT_FALSE(w);
     EXPECT_FALSE(WindowRegistry::PostGainFocus(Threads::First + 1000));
 }
 
