@@ -158,7 +158,8 @@ int SqlCipherStore::begin(const std::vector<StoreFile*>& files, int timeoutSecon
     // waited for here and not in the middle of the work.
     for (StoreFile* f : files) {
         if (rc != SQLITE_OK) break;
-        auto* file = static_cast<SqlCipherFile*>(f);
+        // The store's own file of that description, also when `f` stands in front of it.
+        SqlCipherFile* file = find(f->def());
         if (!file->isReadOnly())
             rc = sql::exec(db_, Schema(file->def(), file->schemaName()).lockForWrite());
     }
