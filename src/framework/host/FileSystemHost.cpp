@@ -1,5 +1,7 @@
 #include "framework/host/FileSystemHost.h"
 
+#include "framework/Pictures.h"
+
 #include "framework/IniManager.h"
 
 #include <QDateTime>
@@ -11,7 +13,6 @@
 namespace {
 
 const QString DrivesSection = QStringLiteral("Drives");
-const QDate DayFour(1801, 1, 1); // day number 4
 
 bool isDriveLetter(QChar letter) {
     const QChar upper = letter.toUpper();
@@ -61,11 +62,11 @@ int attributesOf(const QFileInfo& info) {
 } // namespace
 
 qint32 FileSystemHost::today() {
-    return dayNumber(QDate::currentDate());
+    return Pictures::dayNumber(QDate::currentDate());
 }
 
 qint32 FileSystemHost::clock() {
-    return timeValue(QTime::currentTime());
+    return Pictures::timeValue(QTime::currentTime());
 }
 
 QString FileSystemHost::currentDirectory() {
@@ -132,8 +133,8 @@ std::vector<DirEntry> FileSystemHost::listDirectory(const QString& hostDirectory
         const int special = attributes & (AttrHidden | AttrSystem | AttrDirectory);
         if (special != 0 && (special & mask) == 0) continue; // ordinary files always match
         const QDateTime modified = info.lastModified().toLocalTime();
-        found.push_back({info.fileName(), info.fileName(), dayNumber(modified.date()),
-                         timeValue(modified.time()), info.isDir() ? 0 : info.size(), attributes});
+        found.push_back({info.fileName(), info.fileName(), Pictures::dayNumber(modified.date()),
+                         Pictures::timeValue(modified.time()), info.isDir() ? 0 : info.size(), attributes});
     }
     return found;
 }
@@ -161,20 +162,6 @@ bool FileSystemHost::makeDirectory(const QString& path) {
     return !target.isEmpty() && QDir().mkpath(target);
 }
 
-qint32 FileSystemHost::dayNumber(const QDate& date) {
-    if (!date.isValid()) return 0;
-    const qint64 day = DayFour.daysTo(date) + 4;
-    return day > 0 ? qint32(day) : 0;
-}
 
-qint32 FileSystemHost::timeValue(const QTime& time) {
-    return time.isValid() ? time.msecsSinceStartOfDay() / 10 + 1 : 0;
-}
 
-QDate FileSystemHost::dateOf(qint32 dayNumber) {
-    return dayNumber > 0 ? DayFour.addDays(dayNumber - 4) : QDate();
-}
 
-QTime FileSystemHost::timeOf(qint32 timeValue) {
-    return timeValue > 0 ? QTime::fromMSecsSinceStartOfDay((timeValue - 1) * 10) : QTime();
-}

@@ -36,12 +36,6 @@ public:
     // Creates missing parents too; true when the directory exists afterwards.
     bool makeDirectory(const QString& path) override;
 
-    // Standard day numbers (4 = 1 January 1801, 0 = no date) and time values (hundredths
-    // of a second since midnight plus one, 0 = no time).
-    static qint32 dayNumber(const QDate& date);
-    static qint32 timeValue(const QTime& time);
-    static QDate dateOf(qint32 dayNumber);
-    static QTime timeOf(qint32 timeValue);
 
 private:
     IniManager* settings_ = nullptr;

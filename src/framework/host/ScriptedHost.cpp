@@ -1,7 +1,9 @@
 #include "framework/host/ScriptedHost.h"
 
+#include "framework/Pictures.h"
+
 ScriptedHost::ScriptedHost()
-    : today_(dayNumber(QDate(2026, 12, 8))), clock_(timeValue(QTime(10, 30))) {}
+    : today_(Pictures::dayNumber(QDate(2026, 12, 8))), clock_(Pictures::timeValue(QTime(10, 30))) {}
 
 template <typename T> std::optional<T> ScriptedHost::take(std::deque<T>& queue) {
     if (queue.empty()) return std::nullopt;
@@ -41,8 +43,8 @@ int ScriptedHost::pendingAnswers() const {
 }
 
 void ScriptedHost::setNow(const QDate& date, const QTime& time) {
-    today_ = dayNumber(date);
-    clock_ = timeValue(time);
+    today_ = Pictures::dayNumber(date);
+    clock_ = Pictures::timeValue(time);
 }
 
 const ScriptedHost::ShownMessage* ScriptedHost::lastMessage() const {

@@ -90,17 +90,6 @@ TEST_F(FileSystemHostTest, ListingsMatchPatternsAndMasks) {
     EXPECT_TRUE(host.listDirectory("E:\\", "*.*", 0).empty());
 }
 
-TEST_F(FileSystemHostTest, DayNumbersAndTimeValues) {
-    EXPECT_EQ(FileSystemHost::dayNumber(QDate(1801, 1, 1)), 4);
-    EXPECT_EQ(FileSystemHost::dayNumber(QDate(2026, 12, 8)), 82525);
-    EXPECT_EQ(FileSystemHost::dayNumber(QDate()), 0);
-    EXPECT_EQ(FileSystemHost::dateOf(82525), QDate(2026, 12, 8));
-    EXPECT_EQ(FileSystemHost::timeValue(QTime(0, 0)), 1);
-    EXPECT_EQ(FileSystemHost::timeValue(QTime(10, 30)), 3780001);
-    EXPECT_EQ(FileSystemHost::timeOf(3780001), QTime(10, 30));
-    EXPECT_FALSE(FileSystemHost::timeOf(0).isValid());
-}
-
 TEST_F(FileSystemHostTest, CopiesReplaceTheTarget) {
     writeFile("backup/Archief.tps", "old");
     QString error;

@@ -1,3 +1,4 @@
+#include "framework/Pictures.h"
 #include "support/DataDirTest.h"
 
 namespace {
@@ -66,7 +67,7 @@ TEST_F(ScriptedHostTest, DialogsAnswerFromTheScriptElsePressOk) {
 }
 
 TEST_F(ScriptedHostTest, ClockShellMailHelpAndEnding) {
-    EXPECT_EQ(host.today(), FileSystemHost::dayNumber(fixedDate()));
+    EXPECT_EQ(host.today(), Pictures::dayNumber(fixedDate()));
     EXPECT_EQ(host.clock(), 3780001);
     host.setToday(4);
     host.setClock(1);
