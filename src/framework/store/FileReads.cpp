@@ -18,6 +18,7 @@ constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
 constexpr qint64 Highest = std::numeric_limits<qint64>::max();
 constexpr int LargestBatch = 1024;
 
+// Ids of range statements: kind 1 in the low byte, then key, direction, depth and memos.
 quint32 rangeId(int key, Direction dir, int depth, bool memos) {
     return 1u | quint32(key) << 8 | quint32(dir == Direction::Backward) << 16 |
            quint32(depth + 1) << 17 | quint32(memos) << 25;

@@ -276,3 +276,22 @@ TEST_F(StoreTest, BackupIsAWholeCopyWhileTheFileIsOpen) {
     ASSERT_EQ(ide.open(Write), Ok);
     EXPECT_EQ(ide.records(), 1);
 }
+
+TEST_F(TwoStations, ARestoreIsSeenByAStationThatHasTheFileOpen) {
+    const QString copy = dir.filePath("Prd.copy");
+    ASSERT_EQ(store->backup(Dictionary::Prd(), copy), Ok);
+    PrdRecord p;
+    p.Name = "Delphi";
+    ASSERT_EQ(mine().add(p), Ok);
+    ASSERT_EQ(mine().close(), Ok);
+    ASSERT_EQ(store->restore(Dictionary::Prd(), copy), Ok);
+    EXPECT_EQ(theirs().records(), 3);
+    EXPECT_EQ(read(theirs(), "Delphi", p), NoRecord);
+
+    // A damaged file is replaced as a whole.
+    other.reset();
+    write(path(Dictionary::Prd()), "damaged");
+    ASSERT_EQ(store->restore(Dictionary::Prd(), copy), Ok);
+    ASSERT_EQ(mine().open(Write), Ok);
+    EXPECT_EQ(mine().records(), 3);
+}
