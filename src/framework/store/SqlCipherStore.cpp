@@ -136,7 +136,28 @@ int SqlCipherStore::reconnect(Status& status) {
     return codes::ok(status);
 }
 
+SqlCipherStore::ReadScope::ReadScope(SqlCipherStore& store) : store_(store) {
+    if (!store.db_ || !sqlite3_get_autocommit(store.db_)) return;
+    if (!store.beginRead_.ready() && store.beginRead_.prepare(store.db_, "BEGIN") != SQLITE_OK)
+        return;
+    began_ = store.beginRead_.step() == SQLITE_DONE;
+    store.beginRead_.reset();
+}
+
+SqlCipherStore::ReadScope::~ReadScope() {
+    if (!began_) return;
+    sql::Stmt& end = store_.endRead_;
+    if (end.ready() || end.prepare(store_.db_, "COMMIT") == SQLITE_OK) {
+        const int rc = end.step();
+        end.reset();
+        if (rc == SQLITE_DONE) return;
+    }
+    sql::exec(store_.db_, "ROLLBACK");
+}
+
 void SqlCipherStore::disconnect() {
+    beginRead_ = sql::Stmt();
+    endRead_ = sql::Stmt();
     attached_.clear();
     if (db_) sqlite3_close_v2(db_);
     db_ = nullptr;
@@ -149,7 +170,7 @@ int SqlCipherStore::begin(const std::vector<StoreFile*>& files, int timeoutSecon
         return codes::fail(status_, FileSystemError,
                            QStringLiteral("a transaction is already active"));
     for (StoreFile* f : files)
-        if (!f || !f->isOpen() || !find(f->def()))
+        if (!f || !f->isOpen() || find(f->def()) != f)
             return codes::fail(status_, FileSystemError,
                                QStringLiteral("a file of the transaction is not open"));
     sqlite3_busy_timeout(db_, qMax(0, timeoutSeconds) * 1000);
