@@ -170,7 +170,7 @@ int SqlCipherStore::begin(const std::vector<StoreFile*>& files, int timeoutSecon
         return codes::fail(status_, FileSystemError,
                            QStringLiteral("a transaction is already active"));
     for (StoreFile* f : files)
-        if (!f || !f->isOpen() || find(f->def()) != f)
+        if (!f || !f->isOpen() || !find(f->def()))
             return codes::fail(status_, FileSystemError,
                                QStringLiteral("a file of the transaction is not open"));
     sqlite3_busy_timeout(db_, qMax(0, timeoutSeconds) * 1000);
