@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-image-formats-plugins libgl1-mesa-dev
     libsqlcipher-dev
     libgtest-dev
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth imagemagick fonts-dejavu-core xdg-utils
 )
 
 missing=()

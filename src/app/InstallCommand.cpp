@@ -39,29 +39,27 @@ int runInstall(const QString& password, bool passwordGiven, const QString& organ
                bool demo) {
     ConsoleHost host;
     Host::install(&host);
-    Installation::Options options;
-    options.organization = organization;
-    options.demo = demo;
-    options.password = password;
-    if (!passwordGiven) {
-        options.password = askHidden("Password for the user \"System\": ");
-        if (isatty(STDIN_FILENO) && askHidden("Repeat the password: ") != options.password) {
-            std::fprintf(stderr, "The passwords differ; nothing was installed.\n");
-            Host::install(nullptr);
-            return 1;
-        }
-    }
-    int code;
+    int code = 1;
     {
         Process process(QDir::currentPath());
         host.setSettings(&process.settings());
         QString report;
-        const Installation::Result result = Installation::install(options, report);
+        Installation::Result result = Installation::check(report);
+        Installation::Options options{password, organization, demo};
+        if (result == Installation::Installed && !passwordGiven) {
+            options.password = askHidden("Password for the user \"System\": ");
+            if (isatty(STDIN_FILENO) && askHidden("Repeat the password: ") != options.password) {
+                report = "The passwords differ; nothing was installed.";
+                result = Installation::Refused;
+            }
+        }
+        if (result == Installation::Installed) result = Installation::install(options, report);
         std::fprintf(result == Installation::Installed ? stdout : stderr, "%s\n",
                      qPrintable(report.trimmed()));
-        if (result == Installation::Installed)
+        if (result == Installation::Installed) {
             std::printf("Wareloft is installed in %s.\n", qPrintable(QDir::currentPath()));
-        code = result == Installation::Installed ? 0 : 1;
+            code = 0;
+        }
         host.setSettings(nullptr);
     }
     Host::install(nullptr);

@@ -78,7 +78,7 @@ bool addEverythingClass(QString& report) {
 
 } // namespace
 
-Installation::Result Installation::install(const Options& options, QString& report) {
+Installation::Result Installation::check(QString& report) {
     report.clear();
     FileManager& users = Access::IDE();
     if (users.Open() != LevelBenign || users.UseFile() != LevelBenign) {
@@ -87,12 +87,16 @@ Installation::Result Installation::install(const Options& options, QString& repo
     }
     const qint64 existingUsers = users.File->records();
     users.Close();
-    if (existingUsers > 0) {
-        report = QStringLiteral("This directory already holds a Wareloft installation with %1 "
-                                "user(s) in IDE.tps; nothing was changed.")
-                     .arg(existingUsers);
-        return Refused;
-    }
+    if (existingUsers == 0) return Installed;
+    report = QStringLiteral("This directory already holds a Wareloft installation with %1 "
+                            "user(s) in IDE.tps; nothing was changed.")
+                 .arg(existingUsers);
+    return Refused;
+}
+
+Installation::Result Installation::install(const Options& options, QString& report) {
+    const Result allowed = check(report);
+    if (allowed != Installed) return allowed;
     if (!openAll(report)) return Failed;
     bool ok = provideSystemRecord(report) && addEverythingClass(report) &&
               addFirstUser(options.password, report);

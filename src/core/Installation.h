@@ -14,6 +14,10 @@ struct Options {
 
 enum Result { Installed = 0, Refused = 1, Failed = 2 };
 
+// Whether the directory may be installed: Refused when its users file holds users, Failed
+// when that file cannot be read. Runs inside a Process on the directory.
+Result check(QString& report);
+
 // Runs inside a Process on the directory; `report` tells what was done or why not.
 Result install(const Options& options, QString& report);
 

@@ -246,7 +246,6 @@ void FileManager::RestoreFile(int id, bool restore) {
             if (!s.Pos.isEmpty()) {
                 File->setOrderAtPosition(s.Pos);
                 if (File->next(*Buffer) == store::Ok && s.WHeld) File->hold();
-                File->setOrderAtPosition(s.Pos);
             } else {
                 File->setOrder(s.Key);
             }

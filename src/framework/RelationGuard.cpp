@@ -101,6 +101,7 @@ bool RelationGuard::linksChanged(const Relation& r) const {
 
 void RelationGuard::collectFiles(Change change, std::vector<store::StoreFile*>& files) {
     if (std::find(files.begin(), files.end(), File->File) != files.end()) return;
+    File->UseFile(); // a lazily opened file takes part only once it is really open
     files.push_back(File->File);
     for (Relation& r : Relations) {
         const RelationMode mode = change == Change::Update ? r.UpdateMode : r.DeleteMode;

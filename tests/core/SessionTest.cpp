@@ -122,6 +122,7 @@ TEST_F(SessionTest, DefaultProducerOnlyForUsersWhoMayChange) {
     setSystem(0, 30);
     GLO.UserName = "Clerk";
     Session::start(1, 2);
+    ASSERT_EQ(Access::Prd().UseFile(), LevelBenign);
     EXPECT_EQ(Access::Prd().File->records(), 0);
     GLO.UserName = "Editor";
     Session::start(2, 3);

@@ -111,8 +111,13 @@ int SqlCipherStore::backup(const FileDef& def, const QString& targetPath) {
     if (sameFile(source, targetPath))
         return codes::fail(status_, FileSystemError, QStringLiteral("a file is not its copy"));
     SqlCipherFile* file = find(def);
-    if (file && file->isOpen())
+    if (file && file->isOpen()) {
+        // A copy taken through this connection would hold its changes not yet committed.
+        if (inTransaction())
+            return codes::fail(status_, FileSystemError,
+                               QStringLiteral("a copy cannot be taken during a transaction"));
         return copyToFile(db_, file->schemaName().toUtf8(), def, targetPath, status_);
+    }
     if (disk::check(source, status_) != Ok) return status_.code;
     Direct in;
     if (in.open(source, def, "ro", status_) != Ok || in.check(source, def, status_) != Ok)
@@ -131,10 +136,19 @@ int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
         return status_.code;
     SqlCipherFile* file = find(def);
     if (!file || !file->isOpen()) {
-        if (disk::exists(target) ? disk::writeProtected(target)
-                                 : disk::directoryWriteProtected(target))
-            return codes::fail(status_, AccessDenied);
-        return copyToFile(in.db(), "main", def, target, status_);
+        if (!disk::exists(target)) {
+            if (disk::directoryWriteProtected(target)) return codes::fail(status_, AccessDenied);
+            return copyToFile(in.db(), "main", def, target, status_);
+        }
+        if (disk::writeProtected(target)) return codes::fail(status_, AccessDenied);
+        // Into the file itself, so that stations that have it open see the new content; a
+        // file that is not a readable database of its own is replaced as a whole.
+        Direct out;
+        Status unreadable;
+        if (out.open(target, def, "rw", unreadable) != Ok ||
+            out.check(target, def, unreadable) != Ok)
+            return copyToFile(in.db(), "main", def, target, status_);
+        return copy(in.db(), "main", out.db(), "main", status_);
     }
     if (file->isReadOnly()) return codes::fail(status_, AccessDenied);
     if (inTransaction())

@@ -1,6 +1,7 @@
 #include "framework/store/Codes.h"
 #include "framework/store/SqlCipherFile.h"
 
+#include <cstring>
 #include <limits>
 
 // Sequential reads are keyset reads: the place of the last record read (its key values and
@@ -17,6 +18,7 @@ constexpr qint64 Lowest = std::numeric_limits<qint64>::min();
 constexpr qint64 Highest = std::numeric_limits<qint64>::max();
 constexpr int LargestBatch = 1024;
 
+// Ids of range statements: kind 1 in the low byte, then key, direction, depth and memos.
 quint32 rangeId(int key, Direction dir, int depth, bool memos) {
     return 1u | quint32(key) << 8 | quint32(dir == Direction::Backward) << 16 |
            quint32(depth + 1) << 17 | quint32(memos) << 25;
@@ -46,8 +48,21 @@ bool SqlCipherFile::fits(const RecordBuffer& buffer) {
 }
 
 void SqlCipherFile::dropBatch() {
-    batch_.clear();
+    batchLength_ = 0; // the rows stay allocated for the next batch
     batchNext_ = 0;
+}
+
+// Both directions go on from this record; the anchors are overwritten in place.
+void SqlCipherFile::placeAt(const Row& row) {
+    const int parts = schema_->parts(order_);
+    for (Anchor* a : {&forward_, &backward_}) {
+        a->kind = Anchor::At;
+        a->point.key = order_;
+        a->point.record = row.record;
+        a->point.values.resize(parts);
+        for (int i = 0; i < parts; ++i)
+            a->point.values[i] = row.values[schema_->partField(order_, i)];
+    }
 }
 
 int SqlCipherFile::setOrder(int key) {
@@ -100,14 +115,12 @@ int SqlCipherFile::previous(RecordBuffer& into) {
 int SqlCipherFile::read(Direction dir, RecordBuffer& into) {
     std::lock_guard lock(store_.mutex());
     if (checkOpen() != Ok || !fits(into)) return status_.code;
-    if (batchNext_ >= batch_.size() || batchDir_ != dir) {
+    if (batchNext_ >= batchLength_ || batchDir_ != dir) {
         if (fill(dir) != Ok) return status_.code;
-        if (batch_.empty()) return fail(NoRecord);
+        if (batchLength_ == 0) return fail(NoRecord);
     }
     Row& row = batch_[batchNext_++];
-    KeyPoint here{order_, keyValues(def_, order_, row.values), row.record};
-    forward_ = Anchor{Anchor::At, here};
-    backward_ = Anchor{Anchor::At, std::move(here)};
+    placeAt(row);
     return deliver(row, into);
 }
 
@@ -116,20 +129,23 @@ int SqlCipherFile::fill(Direction dir) {
     batchDir_ = dir;
     const Anchor& from = dir == Direction::Forward ? forward_ : backward_;
     if (from.kind == (dir == Direction::Forward ? Anchor::End : Anchor::Start)) return Ok;
+    SqlCipherStore::ReadScope scope(store_);
     if (refreshHolds() != Ok) return status_.code;
     const int limit = batchSize_;
     batchSize_ = qMin(batchSize_ * 2, LargestBatch);
-    if (from.kind != Anchor::At) return runRange(order_, dir, -1, nullptr, limit, batch_);
+    if (from.kind != Anchor::At)
+        return runRange(order_, dir, -1, nullptr, limit, batch_, batchLength_);
     for (int depth = schema_->parts(order_); depth >= 0; --depth) {
-        const int left = limit - int(batch_.size());
+        const int left = limit - int(batchLength_);
         if (left <= 0) break;
-        if (runRange(order_, dir, depth, &from.point, left, batch_) != Ok) return status_.code;
+        if (runRange(order_, dir, depth, &from.point, left, batch_, batchLength_) != Ok)
+            return status_.code;
     }
     return Ok;
 }
 
 int SqlCipherFile::runRange(int key, Direction dir, int depth, const KeyPoint* from, int limit,
-                            std::vector<Row>& out) {
+                            std::vector<Row>& out, size_t& count) {
     const bool memos = !skipMemos_;
     sql::Stmt* s = statement(rangeId(key, dir, depth, memos),
                              [&] { return schema_->readRange(key, dir, depth, memos); });
@@ -148,25 +164,39 @@ int SqlCipherFile::runRange(int key, Direction dir, int depth, const KeyPoint* f
     s->bind(index, limit);
     int rc;
     while ((rc = s->step()) == SQLITE_ROW) {
-        out.emplace_back();
-        readRow(*s, memos, out.back());
+        if (count == out.size()) out.emplace_back();
+        readRow(*s, memos, out[count++]);
     }
     if (rc != SQLITE_DONE) return engineFail(rc);
     return codes::ok(status_);
 }
 
-void SqlCipherFile::readRow(sqlite3_stmt* stmt, bool memos, Row& row) const {
+void SqlCipherFile::readRow(sqlite3_stmt* stmt, bool memos, Row& row) {
     row.record = sqlite3_column_int64(stmt, 0);
     row.change = sqlite3_column_int64(stmt, 1);
     row.memos = memos;
     row.values.resize(def_.fields.size());
+    recent_.resize(def_.fields.size());
     int column = 2;
     for (int field : schema_->selected(memos)) {
-        if (def_.fields[field].isText())
-            row.values[field] = sql::columnText(stmt, column);
-        else
-            row.values[field] = qint64(sqlite3_column_int64(stmt, column));
-        ++column;
+        const FieldDef& f = def_.fields[field];
+        if (!f.isText()) {
+            row.values[field] = qint64(sqlite3_column_int64(stmt, column++));
+            continue;
+        }
+        // As a blob: the engine hands out its bytes without copying them to add a terminator.
+        const char* text = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+        const int size = sqlite3_column_bytes(stmt, column++);
+        // A text equal to the one read last in this field shares its string: classes,
+        // producers and media names repeat, and this saves most of the allocations.
+        auto& [bytes, string] = recent_[field];
+        if (f.type != FieldType::Memo &&
+            !(bytes.size() == size && std::memcmp(bytes.constData(), text, size) == 0)) {
+            bytes.resize(size);
+            std::memcpy(bytes.data(), text, size);
+            string = QString::fromUtf8(text, size);
+        }
+        row.values[field] = f.type == FieldType::Memo ? QString::fromUtf8(text, size) : string;
     }
 }
 
@@ -190,12 +220,14 @@ int SqlCipherFile::get(int key, RecordBuffer& buffer) {
     if (checkOpen() != Ok || !fits(buffer)) return status_.code;
     if (key < 1 || key > int(def_.keys.size()))
         return fail(FileSystemError, QStringLiteral("%1 has no key %2").arg(def_.label).arg(key));
+    SqlCipherStore::ReadScope scope(store_);
     if (refreshHolds() != Ok) return status_.code;
     const KeyPoint point{key, keyValues(def_, key, buffer), Lowest};
     std::vector<Row> found;
-    if (runRange(key, Direction::Forward, schema_->parts(key), &point, 1, found) != Ok)
+    size_t count = 0;
+    if (runRange(key, Direction::Forward, schema_->parts(key), &point, 1, found, count) != Ok)
         return status_.code;
-    if (found.empty()) return fail(NoRecord);
+    if (count == 0) return fail(NoRecord);
     return deliver(found.front(), buffer);
 }
 
@@ -205,6 +237,7 @@ int SqlCipherFile::reget(const QByteArray& position, RecordBuffer& into) {
     KeyPoint point;
     if (!decodePosition(def_, position, point))
         return fail(FileSystemError, QStringLiteral("not a position of %1").arg(def_.label));
+    SqlCipherStore::ReadScope scope(store_);
     if (refreshHolds() != Ok) return status_.code;
     const bool memos = !skipMemos_;
     sql::Stmt* s =
@@ -222,9 +255,7 @@ int SqlCipherFile::reget(const QByteArray& position, RecordBuffer& into) {
     // Sequential reads go on from the record as it is now, in the position's order.
     order_ = point.key;
     dropBatch();
-    KeyPoint here{order_, keyValues(def_, order_, row.values), row.record};
-    forward_ = Anchor{Anchor::At, here};
-    backward_ = Anchor{Anchor::At, std::move(here)};
+    placeAt(row);
     return deliver(row, into);
 }
 

@@ -128,10 +128,11 @@ bool SqlCipherFile::duplicates(int key, const RecordBuffer& buffer) {
         return false;
     const KeyPoint point{key, keyValues(def_, key, buffer), std::numeric_limits<qint64>::min()};
     std::vector<Row> found;
-    if (runRange(key, Direction::Forward, schema_->parts(key), &point, 2, found) != Ok)
+    size_t count = 0;
+    if (runRange(key, Direction::Forward, schema_->parts(key), &point, 2, found, count) != Ok)
         return false;
-    for (const Row& row : found)
-        if (!hasCurrent_ || row.record != current_.record) return true;
+    for (size_t i = 0; i < count; ++i)
+        if (!hasCurrent_ || found[i].record != current_.record) return true;
     return false;
 }
 

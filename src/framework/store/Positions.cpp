@@ -14,6 +14,7 @@ constexpr quint8 TextTag = 1;
 QByteArray encodePosition(const FileDef& def, const KeyPoint& point) {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_6_0);
     s << Format << def.prefix.toUtf8() << qint32(point.key) << point.record
       << quint8(point.values.size());
     for (const FieldValue& v : point.values) {
@@ -27,6 +28,7 @@ QByteArray encodePosition(const FileDef& def, const KeyPoint& point) {
 
 bool decodePosition(const FileDef& def, const QByteArray& position, KeyPoint& point) {
     QDataStream s(position);
+    s.setVersion(QDataStream::Qt_6_0);
     quint8 format = 0, count = 0;
     QByteArray prefix;
     qint32 key = -1;

@@ -15,6 +15,7 @@ constexpr int FirstBatch = 32;
 constexpr int LargestBatch = 1024;
 constexpr int CacheKiB = 8192;
 constexpr int QuickScanCacheKiB = 65536;
+constexpr qint64 MapBytes = qint64(1) << 30;
 } // namespace
 
 SqlCipherFile::SqlCipherFile(SqlCipherStore& store, const FileDef& def)
@@ -75,6 +76,10 @@ void SqlCipherFile::applyCacheSize() {
     if (!schema_) return;
     const int kib = quickScan_ ? QuickScanCacheKiB : CacheKiB;
     sql::exec(store_.db(), schema_->pragma("cache_size") + " = -" + QByteArray::number(kib));
+    // Plain files are read through a memory map: a page that is not in the cache then costs
+    // no system call (encrypted pages must be decrypted into the cache anyway).
+    if (def_.ownerPassword.isEmpty())
+        sql::exec(store_.db(), schema_->pragma("mmap_size") + " = " + QByteArray::number(MapBytes));
 }
 
 int SqlCipherFile::checkDisk(bool forWriting) {

@@ -111,9 +111,11 @@ private:
     bool fits(const RecordBuffer& buffer);
     int read(Direction dir, RecordBuffer& into);
     int fill(Direction dir);
+    // Appends up to `limit` rows to out[count...], reusing rows already there.
     int runRange(int key, Direction dir, int depth, const KeyPoint* from, int limit,
-                 std::vector<Row>& out);
-    void readRow(sqlite3_stmt* stmt, bool memos, Row& row) const;
+                 std::vector<Row>& out, size_t& count);
+    void readRow(sqlite3_stmt* stmt, bool memos, Row& row);
+    void placeAt(const Row& row);
     static void bindValue(sql::Stmt& stmt, int index, const FieldValue& value,
                           std::vector<QByteArray>& texts);
     int deliver(Row& row, RecordBuffer& into);
@@ -142,7 +144,9 @@ private:
     int order_ = 0;
     Anchor forward_, backward_;
     std::vector<Row> batch_;
+    size_t batchLength_ = 0;
     size_t batchNext_ = 0;
+    std::vector<std::pair<QByteArray, QString>> recent_; // per field: the text read last
     Direction batchDir_ = Direction::Forward;
     int batchSize_ = 0;
     bool skipMemos_ = false;

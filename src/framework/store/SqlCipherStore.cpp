@@ -136,7 +136,28 @@ int SqlCipherStore::reconnect(Status& status) {
     return codes::ok(status);
 }
 
+SqlCipherStore::ReadScope::ReadScope(SqlCipherStore& store) : store_(store) {
+    if (!store.db_ || !sqlite3_get_autocommit(store.db_)) return;
+    if (!store.beginRead_.ready() && store.beginRead_.prepare(store.db_, "BEGIN") != SQLITE_OK)
+        return;
+    began_ = store.beginRead_.step() == SQLITE_DONE;
+    store.beginRead_.reset();
+}
+
+SqlCipherStore::ReadScope::~ReadScope() {
+    if (!began_) return;
+    sql::Stmt& end = store_.endRead_;
+    if (end.ready() || end.prepare(store_.db_, "COMMIT") == SQLITE_OK) {
+        const int rc = end.step();
+        end.reset();
+        if (rc == SQLITE_DONE) return;
+    }
+    sql::exec(store_.db_, "ROLLBACK");
+}
+
 void SqlCipherStore::disconnect() {
+    beginRead_ = sql::Stmt();
+    endRead_ = sql::Stmt();
     attached_.clear();
     if (db_) sqlite3_close_v2(db_);
     db_ = nullptr;
@@ -158,7 +179,8 @@ int SqlCipherStore::begin(const std::vector<StoreFile*>& files, int timeoutSecon
     // waited for here and not in the middle of the work.
     for (StoreFile* f : files) {
         if (rc != SQLITE_OK) break;
-        auto* file = static_cast<SqlCipherFile*>(f);
+        // The store's own file of that description, also when `f` stands in front of it.
+        SqlCipherFile* file = find(f->def());
         if (!file->isReadOnly())
             rc = sql::exec(db_, Schema(file->def(), file->schemaName()).lockForWrite());
     }

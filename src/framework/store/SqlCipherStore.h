@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/store/RecordStore.h"
+#include "framework/store/Sql.h"
 
 #include <mutex>
 #include <sqlcipher/sqlite3.h>
@@ -41,6 +42,20 @@ public:
     int attach(SqlCipherFile& file, Access access, Status& status);
     int detach(SqlCipherFile& file, Status& status);
 
+    // A read of several statements: one view of the files and one lock, taken and given back
+    // at once (the locks are what make a read costly). Nothing happens inside a transaction.
+    class ReadScope {
+    public:
+        explicit ReadScope(SqlCipherStore& store);
+        ~ReadScope();
+        ReadScope(const ReadScope&) = delete;
+        ReadScope& operator=(const ReadScope&) = delete;
+
+    private:
+        SqlCipherStore& store_;
+        bool began_ = false;
+    };
+
 private:
     struct Attached {
         SqlCipherFile* file;
@@ -59,6 +74,7 @@ private:
     sqlite3* db_ = nullptr;
     std::vector<Attached> attached_; // the first one is the main database
     std::vector<std::unique_ptr<SqlCipherFile>> files_;
+    sql::Stmt beginRead_, endRead_;
     Status status_;
 };
 

@@ -45,13 +45,15 @@ protected:
         r.Soort = soort;
     }
 
-    // Adds Archief records NR 1..count named "file<NR>".
-    static void addArchief(store::StoreFile& f, int count) {
+    // Adds Archief records NR 1..count named "file<NR>", in one transaction.
+    void addArchief(store::StoreFile& f, int count) {
+        ASSERT_EQ(store->begin({&f}, 5), store::Ok);
         ArchiefRecord r;
         for (int i = 1; i <= count; ++i) {
             archief(r, quint32(i), QStringLiteral("file%1").arg(i, 6, 10, QLatin1Char('0')));
             ASSERT_EQ(f.add(r), store::Ok) << f.status().driverText.toStdString();
         }
+        ASSERT_EQ(store->commit(), store::Ok);
     }
 
     // The values of one field over a whole pass in a key's order.

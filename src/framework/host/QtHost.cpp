@@ -1,0 +1,151 @@
+#include "framework/host/QtHost.h"
+
+#include "framework/host/FileDialogFilter.h"
+#include "framework/host/HelpViewer.h"
+#include "framework/host/HostColour.h"
+#include "framework/host/MessageButtons.h"
+#include "framework/host/PopupMenuText.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Hand:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void addItems(QMenu& menu, const std::vector<PopupItem>& items) {
+    for (const PopupItem& item : items) {
+        switch (item.kind) {
+        case PopupItem::Separator:
+            menu.addSeparator();
+            break;
+        case PopupItem::Submenu: {
+            QMenu* sub = menu.addMenu(item.text);
+            sub->setEnabled(item.enabled);
+            addItems(*sub, item.children);
+            break;
+        }
+        case PopupItem::Command: {
+            QAction* action = menu.addAction(item.text);
+            action->setEnabled(item.enabled);
+            action->setData(item.number);
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+QWidget* QtHost::dialogParent() {
+    return QApplication::activeWindow();
+}
+
+int QtHost::message(const QString& text, const QString& caption, Icon icon, int buttons,
+                    int defaultButton) {
+    return showMessage(text, caption, icon, buttonsFromBits(buttons, defaultButton));
+}
+
+int QtHost::message(const QString& text, const QString& caption, Icon icon,
+                    const QString& buttonNames, int defaultButton) {
+    return showMessage(text, caption, icon, buttonsFromNames(buttonNames, defaultButton));
+}
+
+int QtHost::showMessage(const QString& text, const QString& caption, Icon icon,
+                        const MessageButtons& buttons) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(caption.isEmpty() ? QApplication::applicationDisplayName() : caption);
+    box.setIcon(boxIcon(icon));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    std::vector<QPushButton*> pushed;
+    for (const MessageButton& b : buttons.buttons)
+        pushed.push_back(box.addButton(b.label, QMessageBox::ActionRole));
+    box.setDefaultButton(pushed[size_t(buttons.defaultIndex)]);
+    // Escape and the close box press the button that stands for "cancel", or a hidden one
+    // that answers 0.
+    QPushButton* escape = nullptr;
+    for (size_t i = 0; i < pushed.size(); ++i) {
+        if (buttons.buttons[i].result == buttons.escapeResult) escape = pushed[i];
+    }
+    if (!escape) {
+        escape = box.addButton(QMessageBox::Cancel);
+        escape->hide();
+    }
+    box.setEscapeButton(escape);
+    box.exec();
+    for (size_t i = 0; i < pushed.size(); ++i) {
+        if (box.clickedButton() == pushed[i]) return buttons.buttons[i].result;
+    }
+    return 0;
+}
+
+QString QtHost::fileDialog(const QString& title, const QString& filters, const QString& start,
+                           bool save) {
+    QFileDialog dialog(dialogParent(), title);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList nameFilters = qtNameFilters(filters);
+    if (!nameFilters.isEmpty()) dialog.setNameFilters(nameFilters);
+    const QString startPath = start.trimmed().isEmpty() ? QString() : hostPath(start.trimmed());
+    const QFileInfo startAt(QDir(currentDirectory()),
+                            startPath.isEmpty() ? QStringLiteral(".") : startPath);
+    dialog.setDirectory(startAt.isDir() ? startAt.absoluteFilePath() : startAt.absolutePath());
+    if (!startPath.isEmpty() && !startAt.isDir()) dialog.selectFile(startAt.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+QString QtHost::directoryDialog(const QString& title, const QString& start) {
+    const QString from = start.isEmpty() ? currentDirectory() : hostPath(start);
+    const QString chosen = QFileDialog::getExistingDirectory(dialogParent(), title, from);
+    if (chosen.isEmpty()) return {};
+    const QString path = QDir::toNativeSeparators(chosen);
+    return path.endsWith(QDir::separator()) ? path : path + QDir::separator();
+}
+
+bool QtHost::colourDialog(const QString& title, Colour& colour) {
+    const QColor chosen = QColorDialog::getColor(toQColor(colour), dialogParent(), title);
+    if (!chosen.isValid()) return false;
+    colour = fromQColor(chosen);
+    return true;
+}
+
+bool QtHost::fontDialog(const QString& title, FontChoice& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(font), dialogParent(), title);
+    if (ok) fromQFont(chosen, font);
+    return ok;
+}
+
+int QtHost::popupMenu(const QString& items) {
+    QMenu menu(dialogParent());
+    addItems(menu, parsePopupMenu(items));
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+void QtHost::showHelp(const QString& keyword) {
+    HelpViewer::open(keyword);
+}

@@ -1,0 +1,354 @@
+#include "core/Dictionary.h"
+#include "framework/FileManager.h"
+#include "framework/RelationGuard.h"
+#include "support/DataDirTest.h"
+#include "support/FaultyStoreFile.h"
+
+#include <QFile>
+#include <sqlcipher/sqlite3.h>
+
+namespace {
+
+// One station on the data directory: its own connection, record buffers and file managers
+// for the classes, the producers and the archive, related as the catalogue relates them.
+struct Station {
+    explicit Station(const QString& dir, ErrorManager& errors)
+        : store(store::RecordStore::openSqlCipher(dir)),
+          arcFile(store->declare(Dictionary::Archief())) {
+        setUp(srtManager, srt, store->declare(Dictionary::SoortTabel()), errors);
+        setUp(prdManager, prd, store->declare(Dictionary::Prd()), errors);
+        setUp(arcManager, arc, arcFile, errors);
+        srtGuard.Init(srtManager, true, *store);
+        prdGuard.Init(prdManager, true, *store);
+        arcGuard.Init(arcManager, true, *store);
+        srtGuard.AddRelation(arcGuard, RelationMode::Cascade, RelationMode::Restrict,
+                             Dictionary::Archief().keyNumber("ARC:KeySoort"));
+        srtGuard.AddRelationLink("Srt:Soort", "ARC:Soort");
+        prdGuard.AddRelation(arcGuard, RelationMode::Cascade, RelationMode::Restrict,
+                             Dictionary::Archief().keyNumber("ARC:KeyProducer"));
+        prdGuard.AddRelationLink("PRD:Name", "ARC:Producer");
+        arcGuard.AddRelation(srtGuard);
+        arcGuard.AddRelation(prdGuard);
+        for (FileManager* m : {&srtManager, &prdManager, &arcManager}) m->Open();
+    }
+    ~Station() {
+        for (FileManager* m : {&srtManager, &prdManager, &arcManager}) {
+            m->Close();
+            m->Kill();
+        }
+    }
+    static void setUp(FileManager& m, RecordBuffer& buffer, store::StoreFile& file,
+                      ErrorManager& errors) {
+        m.Init(file, buffer, errors);
+        for (int k = 0; k < int(file.def().keys.size()); ++k)
+            m.AddKey(file.def().keys[k].label, k + 1, file.def().keys[k].autoNumber);
+    }
+
+    void addEntry(const QString& naam, const QString& soort, const QString& producer = {}) {
+        arc.clear();
+        arc.Naam = naam;
+        arc.Soort = soort;
+        arc.Producer = producer;
+        ASSERT_EQ(arcManager.TryInsert(), LevelBenign);
+    }
+    QStringList classesOfEntries() {
+        QStringList classes;
+        arcFile.setOrder(0);
+        while (arcFile.next(arc) == store::Ok) classes << arc.Soort.str();
+        return classes;
+    }
+
+    std::unique_ptr<store::RecordStore> store;
+    FaultyStoreFile arcFile;
+    SoortTabelRecord srt;
+    PrdRecord prd;
+    ArchiefRecord arc;
+    FileManager srtManager, prdManager, arcManager;
+    RelationGuard srtGuard, prdGuard, arcGuard;
+};
+
+class FileManagerTest : public DataDirTest {
+protected:
+    void SetUp() override {
+        DataDirTest::SetUp();
+        errors.Init();
+        a = std::make_unique<Station>(dataDir(), errors);
+    }
+    void TearDown() override {
+        b.reset();
+        a.reset();
+        errors.Kill();
+        DataDirTest::TearDown();
+    }
+    Station& second() {
+        if (!b) b = std::make_unique<Station>(dataDir(), errors);
+        return *b;
+    }
+    QStringList shownTitlesAndTexts() const {
+        QStringList shown;
+        for (const auto& m : host.messages()) shown << m.caption + ": " + m.text;
+        return shown;
+    }
+
+    ErrorManager errors;
+    std::unique_ptr<Station> a, b;
+};
+
+TEST_F(FileManagerTest, AutoNumbersCountOnAndAReservationCanBeCancelled) {
+    a->addEntry("ONE.EXE", "Tools");
+    EXPECT_EQ(a->arc.NR, 1u);
+    a->addEntry("TWO.EXE", "Tools");
+    EXPECT_EQ(a->arc.NR, 2u);
+
+    ASSERT_EQ(a->arcManager.PrimeRecord(), LevelBenign);
+    EXPECT_EQ(a->arc.NR, 3u);
+    EXPECT_EQ(a->arcFile.records(), 3) << "the number is reserved by adding the record";
+    ASSERT_EQ(a->arcManager.CancelAutoInc(), LevelBenign);
+    EXPECT_EQ(a->arcFile.records(), 2);
+
+    ASSERT_EQ(a->arcManager.PrimeRecord(), LevelBenign);
+    a->arc.Naam = "THREE.EXE";
+    ASSERT_EQ(a->arcManager.Insert(), LevelBenign);
+    EXPECT_EQ(a->arcFile.records(), 3) << "the insert rewrites the reserved record";
+    a->arc.clear();
+    a->arc.NR = 3;
+    ASSERT_EQ(a->arcManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(a->arc.Naam.str(), "THREE.EXE");
+    EXPECT_TRUE(host.messages().empty());
+}
+
+TEST_F(FileManagerTest, TwoStationsPrimingAtOnceGetDifferentNumbers) {
+    Station& other = second();
+    a->addEntry("FIRST.EXE", "Tools");
+    // The other station takes the number between this one's look-up and its add.
+    int races = 1;
+    a->arcFile.beforeAdd = [&] {
+        if (races-- > 0) other.addEntry("OTHER.EXE", "Tools");
+    };
+    ASSERT_EQ(a->arcManager.PrimeRecord(), LevelBenign);
+    EXPECT_EQ(other.arc.NR, 2u);
+    EXPECT_EQ(a->arc.NR, 3u);
+    EXPECT_TRUE(host.messages().empty()) << "the first failures retry silently";
+    ASSERT_EQ(a->arcManager.CancelAutoInc(), LevelBenign);
+
+    // Three failures in a row ask whether to try again.
+    races = 3;
+    host.answer(ButtonYes);
+    ASSERT_EQ(a->arcManager.PrimeRecord(), LevelBenign);
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.lastMessage()->caption, "Auto Increment Error");
+    EXPECT_EQ(a->arc.NR, 6u);
+    ASSERT_EQ(a->arcManager.CancelAutoInc(), LevelBenign);
+
+    races = 3;
+    host.answer(ButtonNo);
+    EXPECT_EQ(a->arcManager.PrimeRecord(), LevelNotify);
+    EXPECT_EQ(a->arcFile.records(), 8) << "the other station added three, this one none";
+}
+
+TEST_F(FileManagerTest, RenamingAClassCarriesItToEveryEntryOrToNone) {
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Insert(), LevelBenign);
+    for (int i = 0; i < 40; ++i) a->addEntry(QString("GAME%1.EXE").arg(i), i % 2 ? "Games" : "GAMES");
+    a->addEntry("EDIT.EXE", "Tools");
+
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Fetch(1), LevelBenign);
+    a->srtGuard.Save();
+    a->srt.Soort = "Spellen";
+    a->arcFile.failPut = 20;
+    EXPECT_NE(a->srtGuard.Update(), LevelBenign);
+    EXPECT_EQ(a->srt.Soort.str(), "Games") << "the linking field is put back";
+    EXPECT_EQ(a->classesOfEntries().filter("Spellen").size(), 0) << "nothing was renamed";
+    a->srt.Soort = "Spellen";
+    EXPECT_NE(a->srtManager.TryFetch(1), LevelBenign);
+    EXPECT_FALSE(host.messages().empty());
+
+    a->arcFile.failPut = 0;
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Fetch(1), LevelBenign);
+    a->srtGuard.Save();
+    a->srt.Soort = "Spellen";
+    ASSERT_EQ(a->srtGuard.Update(), LevelBenign);
+    const QStringList classes = a->classesOfEntries();
+    EXPECT_EQ(classes.filter("Spellen").size(), 40);
+    EXPECT_EQ(classes.filter("Tools").size(), 1);
+}
+
+TEST_F(FileManagerTest, AClassInUseCannotBeDeleted) {
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Insert(), LevelBenign);
+    a->srt.Soort = "Empty";
+    ASSERT_EQ(a->srtManager.Insert(), LevelBenign);
+    a->addEntry("GAME.EXE", "Games");
+
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Fetch(1), LevelBenign);
+    host.answer(ButtonOk);
+    host.answer(ButtonNo); // try again?
+    EXPECT_NE(a->srtGuard.Delete(false), LevelBenign);
+    QStringList shown = shownTitlesAndTexts();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].startsWith("Referential Integrity Delete Error: This record is "
+                                    "referenced from the file Archief."));
+    EXPECT_TRUE(shown[1].startsWith("Record Delete Error"));
+    EXPECT_EQ(a->srtManager.File->records(), 2);
+
+    a->srt.Soort = "Empty";
+    ASSERT_EQ(a->srtManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(a->srtGuard.Delete(false), LevelBenign);
+    EXPECT_EQ(a->srtManager.File->records(), 1);
+}
+
+TEST_F(FileManagerTest, DuplicateNamesDifferingInCaseAreRefused) {
+    a->prd.Name = "Acme";
+    ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    a->prd.Name = "ACME";
+    EXPECT_EQ(a->prdManager.Insert(), LevelNotify);
+    ASSERT_NE(host.lastMessage(), nullptr);
+    EXPECT_EQ(host.lastMessage()->caption, "Duplicate Key Error");
+    EXPECT_EQ(host.lastMessage()->text,
+              "Adding this record creates a duplicate entry for the key: PRD:KeyName");
+}
+
+TEST_F(FileManagerTest, AReadOnlyFileOpensReadOnlyAndRefusesWrites) {
+    a->prd.Name = "Acme";
+    ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    a.reset();
+    const QString path = dataPath("Prd.tps");
+    const QByteArray before = readFile("Prd.tps");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    a = std::make_unique<Station>(dataDir(), errors);
+    a->prd.Name = "acme";
+    ASSERT_EQ(a->prdManager.Fetch(1), LevelBenign);
+    ASSERT_FALSE(host.messages().empty());
+    EXPECT_EQ(host.messages()[0].caption, "Access Denied");
+    EXPECT_EQ(host.messages()[0].text, "Could not get write access to Prd so trying read-only.");
+
+    a->prd.Phone = "555";
+    EXPECT_EQ(a->prdManager.Update(), LevelNotify);
+    EXPECT_EQ(host.lastMessage()->caption, "Record was not updated");
+    a->prd.Name = "Other";
+    EXPECT_EQ(a->prdManager.Insert(), LevelNotify);
+    EXPECT_EQ(host.lastMessage()->caption, "Record Insert Error");
+    a.reset();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(readFile("Prd.tps"), before);
+}
+
+TEST_F(FileManagerTest, AnUnreadableFileEndsTheProgramAndIsNeverOverwritten) {
+    a.reset();
+    const QByteArray garbage = QByteArray("not a catalogue ").repeated(300);
+    writeFile("Archief.tps", garbage);
+    a = std::make_unique<Station>(dataDir(), errors);
+    try {
+        a->arcManager.UseFile();
+        FAIL() << "the program should have ended";
+    } catch (const ProgramEnded& ended) {
+        EXPECT_EQ(ended.exitCode, 0);
+        EXPECT_EQ(ended.endText, "File Access Error");
+    }
+    EXPECT_TRUE(host.lastMessage()->text.startsWith("File (Archief) could not be opened.  Error: "));
+    EXPECT_TRUE(host.lastMessage()->text.endsWith("  Press OK to end this application"));
+    EXPECT_EQ(readFile("Archief.tps"), garbage);
+}
+
+TEST_F(FileManagerTest, AMissingKeyIsRebuiltAfterTheInvalidKeyMessage) {
+    for (const char* name : {"Beta", "alpha", "Gamma"}) {
+        a->prd.Name = name;
+        ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    }
+    a.reset();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(dataPath("Prd.tps").toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index' AND sql IS NOT NULL",
+                       -1, &stmt, nullptr);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    const QByteArray index = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+    sqlite3_finalize(stmt);
+    ASSERT_EQ(sqlite3_exec(db, "DROP INDEX \"" + index + "\"", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    a = std::make_unique<Station>(dataDir(), errors);
+    ASSERT_EQ(a->prdManager.UseFile(), LevelBenign);
+    ASSERT_FALSE(host.messages().empty());
+    EXPECT_EQ(host.messages()[0].caption, "Invalid Key");
+    EXPECT_EQ(host.messages()[0].text, "Prd key file is invalid. Key must be rebuilt.");
+    a->prdManager.File->setOrder(1);
+    QStringList names;
+    while (a->prdManager.Next() == LevelBenign) names << a->prd.Name.str();
+    EXPECT_EQ(names, QStringList({"alpha", "Beta", "Gamma"}));
+}
+
+TEST_F(FileManagerTest, UsingAFileThatWasNeverOpenedEndsTheProgram) {
+    a->prdManager.Close();
+    EXPECT_THROW(a->prdManager.Fetch(1), ProgramEnded);
+    EXPECT_EQ(host.lastMessage()->caption, "File Usage Error");
+    a->prdManager.Open();
+}
+
+TEST_F(FileManagerTest, ACalledProcedureLeavesTheCallersRecordAndPosition) {
+    for (const char* name : {"Alpha", "Beta", "Gamma", "Delta"}) {
+        a->prd.Name = name;
+        ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    }
+    errors.SetProcedureName("Caller");
+    a->prdManager.Open();
+    a->prdManager.File->setOrder(1);
+    ASSERT_EQ(a->prdManager.Next(), LevelBenign);
+    ASSERT_EQ(a->prd.Name.str(), "Alpha");
+
+    errors.SetProcedureName("Callee");
+    a->prdManager.Open();
+    a->prd.Name = "Gamma";
+    ASSERT_EQ(a->prdManager.Fetch(1), LevelBenign);
+    a->prd.Phone = "555";
+    ASSERT_EQ(a->prdManager.Update(), LevelBenign);
+    a->prdManager.Close();
+    errors.SetProcedureName("Callee", true);
+
+    EXPECT_EQ(a->prd.Name.str(), "Alpha");
+    ASSERT_EQ(a->prdManager.Next(), LevelBenign);
+    EXPECT_EQ(a->prd.Name.str(), "Beta");
+    a->prdManager.Close();
+    errors.SetProcedureName("Caller", true);
+}
+
+TEST_F(FileManagerTest, ARecordChangedElsewhereShowsTheOtherStationsValues) {
+    Station& other = second();
+    a->prd.Name = "Acme";
+    a->prd.Phone = "111";
+    ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    a->prd.Name = "Acme";
+    ASSERT_EQ(a->prdManager.Fetch(1), LevelBenign);
+
+    other.prd.Name = "Acme";
+    ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+    other.prd.Phone = "222";
+    ASSERT_EQ(other.prdManager.Update(), LevelBenign);
+
+    a->prd.Website = "http://acme.example";
+    a->prdGuard.Save();
+    EXPECT_EQ(a->prdGuard.Update(true), LevelNotify);
+    EXPECT_EQ(host.lastMessage()->text.left(44), "This record was changed by another station. ");
+    EXPECT_TRUE(host.lastMessage()->text.contains("Ctrl+'"));
+    EXPECT_EQ(a->prd.Phone.str(), "222");
+    EXPECT_EQ(a->prd.Website.str(), "");
+}
+
+TEST_F(FileManagerTest, AValueLongerThanItsFieldIsCutAndLeavesItsNeighbourAlone) {
+    a->arc.clear();
+    a->arc.Naam = QString(300, QChar('N'));
+    a->arc.Producer = "Acme";
+    ASSERT_EQ(a->arcManager.Insert(), LevelBenign);
+    a->arc.clear();
+    a->arc.NR = 1;
+    ASSERT_EQ(a->arcManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(a->arc.Naam.str(), QString(255, QChar('N')));
+    EXPECT_EQ(a->arc.Producer.str(), "Acme");
+}
+
+} // namespace

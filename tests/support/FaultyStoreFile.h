@@ -1,0 +1,73 @@
+#pragma once
+
+#include "framework/store/RecordStore.h"
+
+#include <functional>
+
+// A data file that passes everything to a real one, except where a test makes it fail or
+// lets something happen in between: to see how the file manager copes.
+class FaultyStoreFile : public store::StoreFile {
+public:
+    explicit FaultyStoreFile(store::StoreFile& real) : real_(real) {}
+
+    // Runs before each add (another station may take the number meanwhile).
+    std::function<void()> beforeAdd;
+    // The put with this number (from 1) fails with a file-system error; 0 never.
+    int failPut = 0;
+    int puts = 0;
+
+    const store::Status& status() const override { return failed_ ? fault_ : real_.status(); }
+    const FileDef& def() const override { return real_.def(); }
+    QString path() const override { return real_.path(); }
+    int open(int mode) override { return pass(real_.open(mode)); }
+    int create() override { return pass(real_.create()); }
+    int close() override { return pass(real_.close()); }
+    bool isOpen() const override { return real_.isOpen(); }
+    bool isReadOnly() const override { return real_.isReadOnly(); }
+    int buildKeys() override { return pass(real_.buildKeys()); }
+    int sendOption(const QString& o) override { return pass(real_.sendOption(o)); }
+    qint64 records() override { return real_.records(); }
+    qint64 bytes() override { return real_.bytes(); }
+    int setOrder(int key) override { return pass(real_.setOrder(key)); }
+    int setOrderAt(int key, const RecordBuffer& from) override {
+        return pass(real_.setOrderAt(key, from));
+    }
+    int setOrderAtPosition(const QByteArray& p) override { return pass(real_.setOrderAtPosition(p)); }
+    int next(RecordBuffer& into) override { return pass(real_.next(into)); }
+    int previous(RecordBuffer& into) override { return pass(real_.previous(into)); }
+    void setSkipMemos(bool skip) override { real_.setSkipMemos(skip); }
+    int get(int key, RecordBuffer& b) override { return pass(real_.get(key, b)); }
+    int reget(const QByteArray& p, RecordBuffer& into) override { return pass(real_.reget(p, into)); }
+    QByteArray position(int key) override { return real_.position(key); }
+    qint64 currentRecord() const override { return real_.currentRecord(); }
+    int currentKey() const override { return real_.currentKey(); }
+    int add(RecordBuffer& b) override {
+        if (beforeAdd) beforeAdd();
+        return pass(real_.add(b));
+    }
+    int append(RecordBuffer& b) override { return pass(real_.append(b)); }
+    int put(RecordBuffer& b) override {
+        if (++puts == failPut) {
+            failed_ = true;
+            fault_ = {store::FileSystemError, "File system error", "10", "disk I/O error"};
+            return fault_.code;
+        }
+        return pass(real_.put(b));
+    }
+    int erase() override { return pass(real_.erase()); }
+    int hold() override { return pass(real_.hold()); }
+    int release() override { return pass(real_.release()); }
+    int watch() override { return pass(real_.watch()); }
+    bool isHeld() const override { return real_.isHeld(); }
+    int flush() override { return pass(real_.flush()); }
+    bool duplicates(int key, const RecordBuffer& b) override { return real_.duplicates(key, b); }
+
+private:
+    int pass(int code) {
+        failed_ = false;
+        return code;
+    }
+    store::StoreFile& real_;
+    store::Status fault_;
+    bool failed_ = false;
+};
