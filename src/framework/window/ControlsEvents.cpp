@@ -32,10 +32,7 @@ void Controls::connectSignals(Control& c) {
     case ControlKind::Radio:
         QObject::connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
                          [this, n] {
-                             if (Control* c = find(n))
-                                 acceptEdited(*c);
-                             else
-                                 post(EventKind::Accepted, n);
+                             if (Control* c = find(n)) acceptChoice(*c, false);
                          });
         break;
     case ControlKind::DropList:

@@ -1,5 +1,7 @@
 #include "framework/window/Controls.h"
 
+#include "framework/host/Images.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -299,12 +301,14 @@ void Controls::SetColour(int number, Colour text, Colour background) {
     w->setPalette(p);
 }
 
+// The program's own pictures by name ("CD.ico", "Trffc10a.ico"), else an image file.
 void Controls::SetIcon(int number, const QString& file) {
     QWidget* w = widget(number);
+    const bool own = Images::has(file);
     if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->setIcon(QIcon(file));
+        button->setIcon(own ? Images::icon(file) : QIcon(file));
     else if (auto* label = qobject_cast<QLabel*>(w))
-        label->setPixmap(QPixmap(file));
+        label->setPixmap(own ? QPixmap::fromImage(Images::image(file, 32)) : QPixmap(file));
 }
 
 void Controls::SetChoices(int number, const QStringList& choices) {
