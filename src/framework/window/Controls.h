@@ -169,6 +169,7 @@ public:
     ControlRef& in(int group);
     ControlRef& tip(const QString& text);
     ControlRef& use(const Use& variable);
+    ControlRef& use(RecordBuffer& record, int field) { return use(Use(record, field)); }
     ControlRef& name(const QString& objectName);
     ControlRef& defaultButton();
     ControlRef& readOnly(bool on = true);
