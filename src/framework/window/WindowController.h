@@ -172,6 +172,7 @@ private:
     int changeCompleted();
     int deleteCompleted();
     void primeNextInsert();
+    void giveUp();
     void copyHistory();
     void translate();
 
@@ -188,6 +189,7 @@ private:
     bool nameRegistered_ = false;
     bool ownsInstance_ = false;
     bool sizedSinceOpen_ = false;
+    bool givenUp_ = false;
     RecordBuffer* historyRecord_ = nullptr;
     std::vector<FieldValue>* historySaved_ = nullptr;
 };

@@ -109,7 +109,7 @@ int WindowController::changeCompleted() {
                        : ButtonCancel;
             if (answer == ButtonYes) continue;
             if (answer == ButtonNo) {
-                SetResponse(RequestCancelled);
+                giveUp();
                 return LevelBenign;
             }
         } else {
@@ -137,15 +137,21 @@ int WindowController::deleteCompleted() {
                 ? Errors->Message(MsgDeleteError, ButtonYes | ButtonNo | ButtonCancel, ButtonCancel)
                 : ButtonCancel;
         if (answer == ButtonYes) continue;
-        if (answer == ButtonNo) SetResponse(RequestCancelled);
+        if (answer == ButtonNo) giveUp();
         return LevelBenign;
     }
+}
+
+// "No" to a retry question closes the form cancelled, without asking about the changes.
+void WindowController::giveUp() {
+    givenUp_ = true;
+    SetResponse(RequestCancelled);
 }
 
 int WindowController::TakeCloseEvent() {
     if (Response == RequestCompleted) return LevelBenign;
     const bool form = Request == InsertRecord || Request == ChangeRecord;
-    if (Primary && form && CancelAction != 0 && Saved) {
+    if (Primary && form && CancelAction != 0 && Saved && !givenUp_) {
         C().TakePending();
         if (!primaryFile().EqualBuffer(Saved)) {
             if (CancelAction & 1) {

@@ -43,6 +43,12 @@ struct NoteRecord : RecordBuffer {
 
 enum NoteControl { NameEntry = 1, CountEntry = 2, OkButton = 10, CancelButton = 11 };
 
+// A file manager whose record check can be told to refuse every record.
+struct NoteManager : FileManager {
+    bool refuse = false;
+    int ValidateField(int) override { return refuse ? LevelNotify : LevelBenign; }
+};
+
 struct NoteFile {
     NoteFile(const QString& directory, ErrorManager& errors)
         : store(store::RecordStore::openSqlCipher(directory)) {
@@ -62,7 +68,7 @@ struct NoteFile {
 
     std::unique_ptr<store::RecordStore> store;
     NoteRecord record;
-    FileManager manager;
+    NoteManager manager;
     RelationGuard guard;
 };
 

@@ -171,6 +171,39 @@ TEST_F(WindowFormTest, ChangesLostIsAskedWhenCancelDoesNotSave) {
     EXPECT_EQ(storedName(1), "Old");
 }
 
+TEST_F(WindowFormTest, FailedSaveAsksRecordUpdateError) {
+    storeNote(QStringLiteral("Old"));
+    QPointer<NoteForm> form = start(ChangeRecord);
+    type(*form, NameEntry, QStringLiteral("New"));
+    file->manager.refuse = true;
+    host.answer(ButtonCancel);
+    press(*form, OkButton);
+    ASSERT_TRUE(form); // Cancel stays
+    const auto* asked = host.lastMessage();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->caption, "Record Update Error");
+    EXPECT_EQ(asked->buttons, ButtonYes | ButtonNo | ButtonCancel);
+    EXPECT_EQ(asked->defaultButton, ButtonCancel);
+
+    host.answer(ButtonNo);
+    press(*form, OkButton);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(outcome.response, RequestCancelled);
+    EXPECT_EQ(storedName(1), "Old");
+}
+
+TEST_F(WindowFormTest, DeleteWithOtherActionsShowsTheFormAndDeletesOnOk) {
+    storeNote(QStringLiteral("Gone"));
+    QPointer<NoteForm> form = start(DeleteRecord, 2, 3);
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->Window().isVisible());
+    press(*form, OkButton);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(outcome.response, RequestCompleted);
+    EXPECT_EQ(file->records(), 0);
+    EXPECT_TRUE(host.messages().empty());
+}
+
 TEST_F(WindowFormTest, DeleteWithActionTwoAsksAndNeverShowsTheForm) {
     storeNote(QStringLiteral("Gone"));
     host.answer(ButtonYes);
