@@ -70,6 +70,8 @@ void WindowPlace::restore() {
 }
 
 void WindowPlace::KeepOnScreen(QWidget& window) {
+    // A maximized window fills its screen; its normal place was kept when it was restored.
+    if (window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
     const QRect frame(window.pos(), window.size());
     int overlap = 0;
     const QRect area = bestScreen(frame, overlap);
