@@ -59,6 +59,9 @@ public:
     ControlRef prompt(int number, const QString& text);
     ControlRef entry(int number, const QString& picture = {});
     ControlRef button(int number, const QString& text);
+    // A flat button that shows only its icon (the program's own picture by name); the text
+    // is its name for the accessibility layer and its tip until another is set.
+    ControlRef toolButton(int number, const QString& text, const QString& icon);
     ControlRef check(int number, const QString& text);
     ControlRef radio(int number, const QString& text, qint64 value);
     ControlRef dropList(int number, const QStringList& choices);

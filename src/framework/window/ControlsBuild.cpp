@@ -91,6 +91,17 @@ ControlRef Controls::button(int number, const QString& text) {
     return add(number, ControlKind::Button, b);
 }
 
+ControlRef Controls::toolButton(int number, const QString& text, const QString& icon) {
+    auto* b = new QToolButton(&content_);
+    b->setText(text);
+    b->setToolTip(text);
+    b->setAutoRaise(true);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ControlRef ref = add(number, ControlKind::Button, b);
+    SetIcon(number, icon);
+    return ref;
+}
+
 ControlRef Controls::check(int number, const QString& text) {
     return add(number, ControlKind::Check, new QCheckBox(text, &content_));
 }

@@ -1,5 +1,7 @@
 #include "framework/window/FormWindow.h"
 
+#include "framework/window/WindowWatch.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLayout>
@@ -55,14 +57,5 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 
 void FormWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange) {
-        post_(windowEvent(isActiveWindow() ? EventKind::GainFocus : EventKind::LoseFocus));
-    } else if (event->type() == QEvent::WindowStateChange) {
-        if (isMinimized())
-            post_(windowEvent(EventKind::Iconized));
-        else if (isMaximized())
-            post_(windowEvent(EventKind::Maximized));
-        else
-            post_(windowEvent(EventKind::Restored));
-    }
+    if (const auto e = windowStateEvent(*this, *event)) post_(*e);
 }

@@ -27,6 +27,11 @@ WindowController::WindowController(const QString& procedureName)
 
 WindowController::~WindowController() {
     WindowRegistry::Unregister(*this);
+    if (outer_) {
+        // The form window is this controller's own, not the outer window's.
+        window_->setParent(nullptr);
+        delete outer_.data();
+    }
 }
 
 void WindowController::SetTitle(const QString& title) {
@@ -155,15 +160,14 @@ int WindowController::Init() {
 
 int WindowController::Open() {
     if (PrimeUpdate() != LevelBenign) return LevelNotify;
-    if (modal_) window_->setWindowModality(Qt::ApplicationModal);
-    window_->show();
+    showWindow();
     Opened = true;
     sizedSinceOpen_ = false;
-    if (Settings) {
-        WindowPlace place(*window_, window_->resizable());
-        Settings->FetchWindow(ProcedureName, place);
+    if (keepsPlace()) {
+        WindowPlace place(TopLevel(), window_->resizable());
+        if (Settings) Settings->FetchWindow(ProcedureName, place);
+        WindowPlace::KeepOnScreen(TopLevel());
     }
-    WindowPlace::KeepOnScreen(*window_);
     SetAlerts();
     if (Toolbar) Toolbar->DisplayButtons();
     Display();
@@ -193,8 +197,8 @@ int WindowController::Kill() {
     if (timer_) timer_->stop();
     looping_ = false;
     queue_.clear();
-    if (Opened && Settings) {
-        WindowPlace place(*window_, window_->resizable());
+    if (Opened && Settings && keepsPlace()) {
+        WindowPlace place(TopLevel(), window_->resizable());
         Settings->UpdateWindow(ProcedureName, place);
     }
     if (nameRegistered_ && Errors) Errors->SetProcedureName(ProcedureName, true);
@@ -204,12 +208,6 @@ int WindowController::Kill() {
     WindowRegistry::Unregister(*this);
     closeWindow();
     return LevelBenign;
-}
-
-void WindowController::closeWindow() {
-    C().Freeze();
-    window_->allowClose();
-    window_->close();
 }
 
 // ---- set-up ----------------------------------------------------------------------------

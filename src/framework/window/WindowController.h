@@ -17,7 +17,10 @@
 #include <vector>
 
 class QEventLoop;
+class QMdiArea;
+class QMdiSubWindow;
 class QTimer;
+class WindowWatch;
 
 // Drives one window for the life of the window: runs its event loop, hands each event to
 // an overridable step, owns the window's browses, toolbar and history fields, and carries
@@ -33,6 +36,10 @@ public:
 
     // The error manager and settings store of every window that is not given its own.
     static void SetServices(ErrorManager* errors, IniManager* settings);
+    // The client area of the program's frame while it is open: windows started on a thread
+    // number of their own open as its sub-windows, modal ones centred over the frame.
+    static void SetChildArea(QMdiArea* area);
+    static QMdiArea* ChildArea();
 
     // ---- running ----------------------------------------------------------------------
     // On the caller's thread, modal: Init, Ask while Init gave 0, Kill; the response
@@ -92,10 +99,21 @@ public:
 
     // ---- the window --------------------------------------------------------------------
     FormWindow& Window() { return *window_; }
+    // Shows `outer` instead of the form window (a frame window, a dock), before Open. Its
+    // close box, activation and size become this controller's events; the procedure may put
+    // the form window inside it. The controller deletes it when it is deleted itself.
+    void SetOuter(QWidget* outer);
+    // The widget that is shown, placed and closed: the outer window, the sub-window of the
+    // frame's area, or the form window itself.
+    QWidget& TopLevel();
+    // Restored when iconized, raised and made the active window (or sub-window).
+    void BringForward();
     Controls& C() { return window_->controls(); }
     void SetTitle(const QString& title);
     // Timer events every `milliseconds`; 0 stops them.
     void SetTimer(int milliseconds);
+    // Milliseconds between timer events; 0 when there are none.
+    int TimerInterval() const;
     void Display() { C().Display(); }
     void Select(int control) { C().Select(control); }
     // Presses OK: the accept-all pass for an insert or change form, then Completed.
@@ -167,6 +185,8 @@ private:
     void processQueue();
     void finishStarted();
     void closeWindow();
+    void showWindow();
+    bool keepsPlace();
     FileManager& primaryFile() { return Primary->Manager(); }
     int insertCompleted();
     int changeCompleted();
@@ -177,6 +197,9 @@ private:
     void translate();
 
     std::unique_ptr<FormWindow> window_;
+    QPointer<QWidget> outer_;
+    WindowWatch* outerWatch_ = nullptr; // a child of outer_
+    QPointer<QMdiSubWindow> sub_;
     std::unique_ptr<FormTarget> formTarget_;
     WindowEvent current_;
     std::deque<WindowEvent> queue_;

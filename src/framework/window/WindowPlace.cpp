@@ -27,6 +27,14 @@ QRect bestScreen(const QRect& r, int& overlap) {
     return best;
 }
 
+// A sub-window stays inside the area of its parent.
+QRect parentArea(const QWidget& window, const QRect& r, int& overlap) {
+    const QRect area = window.parentWidget()->rect();
+    const QRect common = area.intersected(r);
+    overlap = common.isEmpty() ? 0 : common.width() * common.height();
+    return area;
+}
+
 } // namespace
 
 bool WindowPlace::isMinimized() const {
@@ -74,7 +82,8 @@ void WindowPlace::KeepOnScreen(QWidget& window) {
     if (window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
     const QRect frame(window.pos(), window.size());
     int overlap = 0;
-    const QRect area = bestScreen(frame, overlap);
+    const bool inner = !window.isWindow() && window.parentWidget();
+    const QRect area = inner ? parentArea(window, frame, overlap) : bestScreen(frame, overlap);
     QSize size = window.size().boundedTo(area.size());
     if (size != window.size()) window.resize(size);
     // Enough of the window must show to take hold of it.

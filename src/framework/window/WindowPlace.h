@@ -25,7 +25,8 @@ public:
     void restore() override;
 
     // Moves the window onto the screen it overlaps most, or the primary screen when it
-    // overlaps none; shrinks it to that screen when larger.
+    // overlaps none; shrinks it to that screen when larger. A sub-window is kept inside
+    // its parent in the same way.
     static void KeepOnScreen(QWidget& window);
 
 private:

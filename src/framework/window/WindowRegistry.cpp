@@ -48,12 +48,14 @@ bool WindowRegistry::PostGainFocus(int thread) {
 bool WindowRegistry::Activate(int thread) {
     WindowController* window = Top(thread);
     if (!window) return false;
-    FormWindow& w = window->Window();
-    if (w.isMinimized()) w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
-    w.raise();
-    w.activateWindow();
+    window->BringForward();
     window->Post(windowEvent(EventKind::GainFocus));
     return true;
+}
+
+int WindowRegistry::Count() {
+    return int(std::count_if(entries().begin(), entries().end(),
+                             [](const Entry& e) { return e.Window && !e.Window->Dead; }));
 }
 
 void WindowRegistry::PostAll(const WindowEvent& event) {

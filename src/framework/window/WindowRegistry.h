@@ -19,6 +19,9 @@ bool PostGainFocus(int thread);
 // gain focus to it. False when no window runs there.
 bool Activate(int thread);
 
+// How many windows run now.
+int Count();
+
 // Queues an event to every window, newest first (close-down when the program ends).
 void PostAll(const WindowEvent& event);
 
