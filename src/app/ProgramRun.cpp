@@ -1,34 +1,30 @@
 #include "app/ProgramRun.h"
 
-#include "core/DataFiles.h"
-#include "core/Globals.h"
+#include "core/MainFrame.h"
 #include "core/Process.h"
-#include "framework/host/ConsoleHost.h"
+#include "framework/host/Images.h"
+#include "framework/host/QtHost.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
-#include <cstdio>
 
 int runProgram(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ConsoleHost host;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Wareloft"));
+    QApplication::setWindowIcon(Images::icon(QStringLiteral("Diskfile.ico")));
+    QtHost host;
     Host::install(&host);
     {
         Process process(QDir::currentPath());
         host.setSettings(&process.settings());
-        for (FileManager* f : {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(),
-                               &Access::Prd()})
-            f->Open();
-        Access::Archief().UseFile();
-        GLO.ArchiveCount = quint32(Access::Archief().File->records());
-        std::printf("Started in %s: %u archive entries. The windows are not built yet; "
-                    "shutting down.\n",
-                    qPrintable(process.directory()), GLO.ArchiveCount);
-        for (FileManager* f : {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(),
-                               &Access::Prd()})
-            f->Close();
+        WindowController::SetServices(&process.errors(), &process.settings());
+        {
+            MainFrame frame;
+            frame.Run();
+        }
+        WindowController::SetServices(nullptr, nullptr);
         host.setSettings(nullptr);
-    }
+    } // the settings store, the files and the error manager go in the order they came
     Host::install(nullptr);
     return 0;
 }

@@ -1,0 +1,21 @@
+#include "core/PrinterSetup.h"
+
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+QPrinter& PrinterSetup::printer() {
+    static QPrinter chosen(QPrinter::HighResolution);
+    return chosen;
+}
+
+bool PrinterSetup::ask(QWidget* parent) {
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions({});
+    // Nothing is printed here: the dialog only chooses.
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    return dialog.exec() == QDialog::Accepted;
+}

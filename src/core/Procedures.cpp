@@ -1,0 +1,74 @@
+#include "core/Procedures.h"
+
+#include "scan/DriveConfiguration.h"
+
+#include <map>
+
+namespace {
+
+struct Listing {
+    Procedure procedure;
+    Way listed; // the way the menu bar starts it
+    void (*ownThread)();
+    void (*callersThread)();
+};
+
+// Each procedure once, with its ways of starting; nullptr where it is not built yet.
+constexpr Listing listings[] = {
+    {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ProducerBrowse, Way::CallersThread, nullptr, nullptr},
+    {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Password, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Users, Way::OwnThread, nullptr, nullptr},
+    {Procedure::SystemOptions, Way::CallersThread, nullptr, nullptr},
+    {Procedure::Logbook, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Restore, Way::CallersThread, nullptr, nullptr},
+    {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Search, Way::OwnThread, nullptr, nullptr},
+    {Procedure::NewCd, Way::CallersThread, nullptr, nullptr},
+    {Procedure::NewDisk, Way::CallersThread, nullptr, nullptr},
+    {Procedure::IncludeToMedium, Way::CallersThread, nullptr, nullptr},
+    {Procedure::DriveConfiguration, Way::CallersThread, nullptr, [] { DriveConfiguration(); }},
+};
+
+std::map<Procedure, std::function<void(Way)>>& substitutes() {
+    static std::map<Procedure, std::function<void(Way)>> all;
+    return all;
+}
+
+const Listing* find(Procedure procedure) {
+    for (const Listing& l : listings)
+        if (l.procedure == procedure) return &l;
+    return nullptr;
+}
+
+} // namespace
+
+bool Procedures::exists(Procedure procedure) {
+    if (substitutes().count(procedure)) return true;
+    const Listing* l = find(procedure);
+    return l && (l->ownThread || l->callersThread);
+}
+
+void Procedures::run(Procedure procedure, Way way) {
+    const Listing* l = find(procedure);
+    if (!l) return;
+    if (way == Way::AsListed) way = l->listed;
+    if (const auto s = substitutes().find(procedure); s != substitutes().end()) {
+        s->second(way);
+        return;
+    }
+    void (*start)() = way == Way::OwnThread ? l->ownThread : l->callersThread;
+    if (!start) start = l->ownThread ? l->ownThread : l->callersThread;
+    if (start) start();
+}
+
+void Procedures::Substitute(Procedure procedure, std::function<void(Way)> start) {
+    if (start)
+        substitutes()[procedure] = std::move(start);
+    else
+        substitutes().erase(procedure);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "framework/window/WindowController.h"
+
+#include <QPointer>
+
+class QDockWidget;
+class QMainWindow;
+
+// The toolbar window: a dockable window of the frame, on a thread number of its own and
+// registered once in the thread registry. Its twelve buttons lie in a row when it is docked
+// at the top or bottom (or floats wider than high) and in a column otherwise. It follows
+// the side it is docked on in GLO:BarPosition and stores it in the user's section when it
+// closes.
+class ToolbarWindow : public WindowController {
+public:
+    explicit ToolbarWindow(QMainWindow& owner);
+
+    // Starts the toolbar of `owner`; when it is open already it is brought forward.
+    static void StartFor(QMainWindow& owner);
+
+    int Init() override;
+    int Kill() override;
+    int TakeAccepted() override;
+    int TakeEvent() override;
+    int TakeWindowEvent() override;
+
+    QDockWidget* Dock() const;
+    // Buttons enabled by the user's level, the open windows and the procedures that exist.
+    void RefreshButtons();
+
+private:
+    void layOut();
+
+    QMainWindow& owner_;
+    QPointer<QDockWidget> dock_;
+    bool closedByUser_ = false;
+};
