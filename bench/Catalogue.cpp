@@ -7,9 +7,9 @@
 
 namespace {
 
-const char* const Classes[] = {"Games",     "Utilities", "Graphics", "Office",   "Internet",
-                               "Education", "Music",     "Drivers",  "Compilers", "Databases",
-                               "Viewers",   "Security"};
+const char* const Classes[] = {"Games",     "Utilities", "Graphics", "Office",
+                               "Internet",  "Education", "Music",    "Drivers",
+                               "Compilers", "Databases", "Viewers",  "Security"};
 const char* const Folders[] = {"SETUP", "TOOLS", "BIN", "DRIVERS", "DEMO", "APPS", "EXTRAS"};
 const char* const Extensions[] = {"EXE", "ZIP", "TXT", "DLL", "HLP", "INF", "DOC"};
 

@@ -39,7 +39,8 @@ qint64 privateKiB() {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("RssAnon:")) return line.mid(8).trimmed().split(' ').first().toLongLong();
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').first().toLongLong();
     return 0;
 }
 
@@ -51,7 +52,8 @@ double readAll(int key, qint64 expected, qint64& rssGrowth) {
     QElapsedTimer timer;
     timer.start();
     qint64 count = 0;
-    while (arc.Next() == LevelBenign) ++count;
+    while (arc.Next() == LevelBenign)
+        ++count;
     const double seconds = timer.nsecsElapsed() / 1e9;
     rssGrowth = privateKiB() - before;
     if (count != expected) std::fprintf(stderr, "read %lld of %lld\n", count, expected);
@@ -112,7 +114,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
             sizes.clear();
-            for (const QString& s : args[++i].split(',')) sizes << s.toLongLong();
+            for (const QString& s : args[++i].split(','))
+                sizes << s.toLongLong();
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
         } else {
@@ -122,7 +125,8 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes) runSize(n, keep);
+    for (qint64 n : sizes)
+        runSize(n, keep);
     Host::install(nullptr);
     return 0;
 }

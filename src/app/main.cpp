@@ -33,11 +33,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption install("install",
                                      "Make the current directory a data directory: the data "
                                      "files, the system options and the user \"System\".");
-    const QCommandLineOption password("password", "Password of the user \"System\" (asked on "
-                                                  "the terminal when not given).",
+    const QCommandLineOption password("password",
+                                      "Password of the user \"System\" (asked on "
+                                      "the terminal when not given).",
                                       "PW");
-    const QCommandLineOption organization("organization", "Organization name to register.",
-                                          "NAME");
+    const QCommandLineOption organization("organization", "Organization name to register.", "NAME");
     const QCommandLineOption demo("demo", "With --install: add a small demo catalogue.");
     parser.addOptions({install, password, organization, demo});
     parser.process(app);

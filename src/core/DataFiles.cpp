@@ -11,13 +11,20 @@ DataFiles* current = nullptr;
 
 RecordBuffer& bufferOf(DataFiles::File file) {
     switch (file) {
-    case DataFiles::Archief: return ARC;
-    case DataFiles::Sys: return SYS;
-    case DataFiles::Log: return LOG;
-    case DataFiles::IDE: return IDE;
-    case DataFiles::Prd: return PRD;
-    case DataFiles::SoortTabel: return SRT;
-    default: return DRV;
+    case DataFiles::Archief:
+        return ARC;
+    case DataFiles::Sys:
+        return SYS;
+    case DataFiles::Log:
+        return LOG;
+    case DataFiles::IDE:
+        return IDE;
+    case DataFiles::Prd:
+        return PRD;
+    case DataFiles::SoortTabel:
+        return SRT;
+    default:
+        return DRV;
     }
 }
 

@@ -29,23 +29,51 @@ private:
 
 // The file managers and relation guards by file, for the procedures.
 namespace Access {
-inline FileManager& Archief() { return DataFiles::instance().manager(DataFiles::Archief); }
-inline FileManager& Sys() { return DataFiles::instance().manager(DataFiles::Sys); }
-inline FileManager& Log() { return DataFiles::instance().manager(DataFiles::Log); }
-inline FileManager& IDE() { return DataFiles::instance().manager(DataFiles::IDE); }
-inline FileManager& Prd() { return DataFiles::instance().manager(DataFiles::Prd); }
-inline FileManager& SoortTabel() { return DataFiles::instance().manager(DataFiles::SoortTabel); }
-inline FileManager& Drv() { return DataFiles::instance().manager(DataFiles::Drv); }
+inline FileManager& Archief() {
+    return DataFiles::instance().manager(DataFiles::Archief);
+}
+inline FileManager& Sys() {
+    return DataFiles::instance().manager(DataFiles::Sys);
+}
+inline FileManager& Log() {
+    return DataFiles::instance().manager(DataFiles::Log);
+}
+inline FileManager& IDE() {
+    return DataFiles::instance().manager(DataFiles::IDE);
+}
+inline FileManager& Prd() {
+    return DataFiles::instance().manager(DataFiles::Prd);
+}
+inline FileManager& SoortTabel() {
+    return DataFiles::instance().manager(DataFiles::SoortTabel);
+}
+inline FileManager& Drv() {
+    return DataFiles::instance().manager(DataFiles::Drv);
+}
 } // namespace Access
 
 namespace Relate {
-inline RelationGuard& Archief() { return DataFiles::instance().guard(DataFiles::Archief); }
-inline RelationGuard& Sys() { return DataFiles::instance().guard(DataFiles::Sys); }
-inline RelationGuard& Log() { return DataFiles::instance().guard(DataFiles::Log); }
-inline RelationGuard& IDE() { return DataFiles::instance().guard(DataFiles::IDE); }
-inline RelationGuard& Prd() { return DataFiles::instance().guard(DataFiles::Prd); }
-inline RelationGuard& SoortTabel() { return DataFiles::instance().guard(DataFiles::SoortTabel); }
-inline RelationGuard& Drv() { return DataFiles::instance().guard(DataFiles::Drv); }
+inline RelationGuard& Archief() {
+    return DataFiles::instance().guard(DataFiles::Archief);
+}
+inline RelationGuard& Sys() {
+    return DataFiles::instance().guard(DataFiles::Sys);
+}
+inline RelationGuard& Log() {
+    return DataFiles::instance().guard(DataFiles::Log);
+}
+inline RelationGuard& IDE() {
+    return DataFiles::instance().guard(DataFiles::IDE);
+}
+inline RelationGuard& Prd() {
+    return DataFiles::instance().guard(DataFiles::Prd);
+}
+inline RelationGuard& SoortTabel() {
+    return DataFiles::instance().guard(DataFiles::SoortTabel);
+}
+inline RelationGuard& Drv() {
+    return DataFiles::instance().guard(DataFiles::Drv);
+}
 } // namespace Relate
 
 // Key numbers of the data files, as declared.

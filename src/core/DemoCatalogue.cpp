@@ -37,16 +37,16 @@ struct Entry {
 };
 
 const Entry Entries[] = {
-    {1, 0, "Office Suite 4", "Office", "SETUP\\SETUP.EXE", 45678, 1998, 3, 14,
-     "Northwind Software", "4.0", "Full install 120 MB"},
-    {1, 0, "Office Suite 4", "Office", "SETUP\\README.TXT", 1250, 1998, 3, 14,
-     "Northwind Software", "4.0", ""},
+    {1, 0, "Office Suite 4", "Office", "SETUP\\SETUP.EXE", 45678, 1998, 3, 14, "Northwind Software",
+     "4.0", "Full install 120 MB"},
+    {1, 0, "Office Suite 4", "Office", "SETUP\\README.TXT", 1250, 1998, 3, 14, "Northwind Software",
+     "4.0", ""},
     {1, 0, "Office Suite 4", "Utilities", "TOOLS\\CLEANUP.EXE", 8830, 1998, 2, 2,
      "Northwind Software", "1.2", ""},
     {2, 0, "Paint Studio", "Graphics", "INSTALL.EXE", 123400, 1999, 6, 30, "Bluebird Graphics",
      "2.5", "Needs 16 MB memory"},
-    {2, 0, "Paint Studio", "Graphics", "FILTERS\\BLUR.DLL", 2210, 1999, 6, 30,
-     "Bluebird Graphics", "2.5", ""},
+    {2, 0, "Paint Studio", "Graphics", "FILTERS\\BLUR.DLL", 2210, 1999, 6, 30, "Bluebird Graphics",
+     "2.5", ""},
     {3, 0, "Arcade Classics", "Games", "RACER\\RACER.EXE", 98000, 1997, 11, 5, "Kestrel Games",
      "1.0", "Joystick recommended"},
     {3, 0, "Arcade Classics", "Games", "CHESS\\CHESS.EXE", 40120, 1997, 11, 5, "Kestrel Games",

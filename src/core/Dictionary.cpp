@@ -4,8 +4,7 @@ namespace {
 
 using T = FieldType;
 
-KeyDef key(const QString& label, std::vector<KeyPart> parts, bool unique,
-           bool autoNumber = false) {
+KeyDef key(const QString& label, std::vector<KeyPart> parts, bool unique, bool autoNumber = false) {
     KeyDef k;
     k.label = label;
     k.parts = std::move(parts);
@@ -99,12 +98,8 @@ FileDef makeLog() {
     f.diskName = "Log.tps";
     f.ownerPassword = Dictionary::OwnerPassword;
     f.fields = {
-        {"LOG:NR", T::U32, 4},
-        {"LOG:ID", T::U16, 2},
-        {"LOG:NAME", T::Text, 20},
-        {"LOG:DATUM", T::Date, 4},
-        {"LOG:LOGINTIME", T::Time, 4},
-        {"LOG:LOGOUTTIME", T::Time, 4},
+        {"LOG:NR", T::U32, 4},     {"LOG:ID", T::U16, 2},         {"LOG:NAME", T::Text, 20},
+        {"LOG:DATUM", T::Date, 4}, {"LOG:LOGINTIME", T::Time, 4}, {"LOG:LOGOUTTIME", T::Time, 4},
     };
     f.keys = {
         key("LOG:KeyNr", {{0}}, true, true),
@@ -226,7 +221,9 @@ PrdRecord::PrdRecord() : RecordBuffer(Dictionary::Prd()) {
     bind(Name), bind(Website), bind(Support), bind(Phone);
 }
 
-SoortTabelRecord::SoortTabelRecord() : RecordBuffer(Dictionary::SoortTabel()) { bind(Soort); }
+SoortTabelRecord::SoortTabelRecord() : RecordBuffer(Dictionary::SoortTabel()) {
+    bind(Soort);
+}
 
 IdeRecord::IdeRecord() : RecordBuffer(Dictionary::IDE()) {
     bind(IDNR), bind(Name), bind(PASSWORD), bind(LEVEL);
@@ -241,4 +238,6 @@ SysRecord::SysRecord() : RecordBuffer(Dictionary::Sys()) {
     bind(PATHBACKUPFILES);
 }
 
-DrvRecord::DrvRecord() : RecordBuffer(Dictionary::Drv()) { bind(DRIVE), bind(KINDOFDRIVE); }
+DrvRecord::DrvRecord() : RecordBuffer(Dictionary::Drv()) {
+    bind(DRIVE), bind(KINDOFDRIVE);
+}

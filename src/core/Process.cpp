@@ -32,4 +32,6 @@ Process& Process::instance() {
     return *current;
 }
 
-bool Process::running() { return current != nullptr; }
+bool Process::running() {
+    return current != nullptr;
+}

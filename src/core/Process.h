@@ -38,5 +38,9 @@ private:
 };
 
 // Shorthands for the procedures.
-inline ErrorManager& GlobalErrors() { return Process::instance().errors(); }
-inline IniManager& INIMgr() { return Process::instance().settings(); }
+inline ErrorManager& GlobalErrors() {
+    return Process::instance().errors();
+}
+inline IniManager& INIMgr() {
+    return Process::instance().settings();
+}

@@ -50,7 +50,8 @@ void writeLogoutTime() {
     LOG.NR = Session::state().logNr;
     if (Access::Log().TryFetch(LogKey::KeyNr) != LevelBenign) return;
     LOG.LOGOUTTIME = Host::instance().clock();
-    if (Access::Log().TryUpdate() != LevelBenign) Notices::notice(QStringLiteral("Log update failure"));
+    if (Access::Log().TryUpdate() != LevelBenign)
+        Notices::notice(QStringLiteral("Log update failure"));
 }
 
 void finalStore() {
@@ -72,7 +73,9 @@ Session::State& Session::state() {
     return s;
 }
 
-void Session::setStartedHook(std::function<void()> hook) { startedHook = std::move(hook); }
+void Session::setStartedHook(std::function<void()> hook) {
+    startedHook = std::move(hook);
+}
 
 QString Session::defaultProducer() {
     const QString organisation = INIMgr().Fetch(Settings::Organization).trimmed();

@@ -3,23 +3,30 @@
 namespace {
 qint64 tenPower(int n) {
     qint64 v = 1;
-    while (n-- > 0) v *= 10;
+    while (n-- > 0)
+        v *= 10;
     return v;
 }
 } // namespace
 
 qint64 FieldDef::highest() const {
     switch (type) {
-    case FieldType::U8: return 0xFF;
-    case FieldType::U16: return 0xFFFF;
-    case FieldType::U32: return 0xFFFFFFFFLL;
+    case FieldType::U8:
+        return 0xFF;
+    case FieldType::U16:
+        return 0xFFFF;
+    case FieldType::U32:
+        return 0xFFFFFFFFLL;
     case FieldType::I32:
     case FieldType::Date:
     case FieldType::Time:
     case FieldType::Day:
-    case FieldType::Clock: return 0x7FFFFFFF;
-    case FieldType::Decimal: return tenPower(2 * size - 1) - 1;
-    default: return 0;
+    case FieldType::Clock:
+        return 0x7FFFFFFF;
+    case FieldType::Decimal:
+        return tenPower(2 * size - 1) - 1;
+    default:
+        return 0;
     }
 }
 
@@ -29,9 +36,12 @@ qint64 FieldDef::lowest() const {
     case FieldType::Date:
     case FieldType::Time:
     case FieldType::Day:
-    case FieldType::Clock: return -0x7FFFFFFFLL - 1;
-    case FieldType::Decimal: return -highest();
-    default: return 0;
+    case FieldType::Clock:
+        return -0x7FFFFFFFLL - 1;
+    case FieldType::Decimal:
+        return -highest();
+    default:
+        return 0;
     }
 }
 

@@ -10,7 +10,9 @@ constexpr int UseLevel = 2; // the level every file operation of this system pas
 constexpr int AccessNibble = 0x0F;
 } // namespace
 
-FileManager::~FileManager() { Kill(); }
+FileManager::~FileManager() {
+    Kill();
+}
 
 void FileManager::Init(store::StoreFile& file, RecordBuffer& buffer, ErrorManager& errors) {
     File = &file;
@@ -73,9 +75,13 @@ void FileManager::registerUse(bool opening) {
     ProcedureScope::instance().Use(*this, UseLevel, opening);
 }
 
-void FileManager::BindFields() { FieldBindings::instance().Bind(*Buffer); }
+void FileManager::BindFields() {
+    FieldBindings::instance().Bind(*Buffer);
+}
 
-int FileManager::storeCode() const { return File->status().code; }
+int FileManager::storeCode() const {
+    return File->status().code;
+}
 
 void FileManager::SetError(int id) {
     Errors->SetErrors(File->status());
@@ -100,9 +106,13 @@ int FileManager::ThrowMessage(int id, const QString& text) {
 
 // ---- opening and closing ---------------------------------------------------------------
 
-int FileManager::Open() { return open(true); }
+int FileManager::Open() {
+    return open(true);
+}
 
-int FileManager::TryOpen() { return open(false); }
+int FileManager::TryOpen() {
+    return open(false);
+}
 
 int FileManager::open(bool raise) {
     registerUse(true);
@@ -132,7 +142,8 @@ int FileManager::openPhysically(bool raise) {
             u.AutoIncDone = false;
             return LevelBenign;
         case store::FileNotFound:
-            if (!Create) return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
+            if (!Create)
+                return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
             if (File->create() != store::Ok)
                 return raise ? Throw(MsgCreationError) : (SetError(MsgCreationError), LevelFatal);
             continue;
@@ -162,7 +173,8 @@ int FileManager::openPhysically(bool raise) {
 
 void FileManager::closePhysically() {
     File->close();
-    for (UsageInfo& u : Info) u.Used = false;
+    for (UsageInfo& u : Info)
+        u.Used = false;
     OpenMode = openModeAsDeclared_;
     reservedPosition_.clear();
 }
@@ -173,7 +185,8 @@ int FileManager::Close() {
     ProcedureScope::instance().Close(*this);
     if (--u.Opened == 0) {
         bool stillOpened = false;
-        for (const UsageInfo& other : Info) stillOpened = stillOpened || other.Opened > 0;
+        for (const UsageInfo& other : Info)
+            stillOpened = stillOpened || other.Opened > 0;
         if (!stillOpened) closePhysically();
     }
     return LevelBenign;
@@ -223,7 +236,8 @@ bool FileManager::EqualBuffer(int id) {
 int FileManager::SaveFile() {
     SavedState s;
     int highest = 0;
-    for (const SavedState& o : Saved) highest = std::max(highest, o.Id);
+    for (const SavedState& o : Saved)
+        highest = std::max(highest, o.Id);
     s.Id = highest + 1;
     s.Buffer = SaveBuffer();
     if (File->isOpen() && File->currentRecord() != 0) {
@@ -268,7 +282,9 @@ int FileManager::TryReget(const QByteArray& position) {
     return LevelNotify;
 }
 
-bool FileManager::GetEof() { return Usage().AtEof; }
+bool FileManager::GetEof() {
+    return Usage().AtEof;
+}
 
 int FileManager::SetQuickScan(bool on) {
     File->sendOption(on ? QStringLiteral("QUICKSCAN=on") : QStringLiteral("QUICKSCAN=off"));
@@ -277,7 +293,9 @@ int FileManager::SetQuickScan(bool on) {
 
 // ---- validation hooks ------------------------------------------------------------------
 
-int FileManager::ValidateField(int) { return LevelBenign; }
+int FileManager::ValidateField(int) {
+    return LevelBenign;
+}
 
 int FileManager::ValidateFields(int first, int last, int& failing) {
     for (int f = first; f <= last; ++f) {

@@ -21,10 +21,18 @@ int FileManager::Fetch(int key) {
     return level;
 }
 
-int FileManager::Next() { return readNext(true, true); }
-int FileManager::TryNext() { return readNext(true, false); }
-int FileManager::Previous() { return readNext(false, true); }
-int FileManager::TryPrevious() { return readNext(false, false); }
+int FileManager::Next() {
+    return readNext(true, true);
+}
+int FileManager::TryNext() {
+    return readNext(true, false);
+}
+int FileManager::Previous() {
+    return readNext(false, true);
+}
+int FileManager::TryPrevious() {
+    return readNext(false, false);
+}
 
 int FileManager::readNext(bool forward, bool raise) {
     if (UseFile() != LevelBenign) return LevelFatal;
@@ -33,8 +41,11 @@ int FileManager::readNext(bool forward, bool raise) {
         u.AtEof = false;
         const int code = forward ? File->next(*Buffer) : File->previous(*Buffer);
         switch (code) {
-        case store::Ok: return LevelBenign;
-        case store::NoRecord: u.AtEof = true; return LevelNotify;
+        case store::Ok:
+            return LevelBenign;
+        case store::NoRecord:
+            u.AtEof = true;
+            return LevelNotify;
         case store::RecordHeld:
             if (SkipHeldRecords) continue;
             if (raise)
@@ -60,8 +71,12 @@ int FileManager::PrimeRecord(bool suppressClear) {
     return PrimeAutoInc();
 }
 
-int FileManager::PrimeAutoInc() { return primeAutoInc(true); }
-int FileManager::TryPrimeAutoInc() { return primeAutoInc(false); }
+int FileManager::PrimeAutoInc() {
+    return primeAutoInc(true);
+}
+int FileManager::TryPrimeAutoInc() {
+    return primeAutoInc(false);
+}
 
 // The next number of an auto-numbered key: one above the highest in use, or 1. With several
 // components the numbering restarts for every combination of the leading ones.
@@ -132,8 +147,12 @@ bool FileManager::backToReserved() {
     return found;
 }
 
-int FileManager::Insert() { return insert(true); }
-int FileManager::TryInsert() { return insert(false); }
+int FileManager::Insert() {
+    return insert(true);
+}
+int FileManager::TryInsert() {
+    return insert(false);
+}
 
 int FileManager::insert(bool raise) {
     if (UseFile() != LevelBenign) return LevelFatal;
@@ -170,8 +189,12 @@ int FileManager::insert(bool raise) {
     return LevelNotify;
 }
 
-int FileManager::Update() { return update(true); }
-int FileManager::TryUpdate() { return update(false); }
+int FileManager::Update() {
+    return update(true);
+}
+int FileManager::TryUpdate() {
+    return update(false);
+}
 
 int FileManager::update(bool raise) {
     if (UseFile() != LevelBenign) return LevelFatal;

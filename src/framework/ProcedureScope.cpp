@@ -8,7 +8,7 @@
 namespace {
 // A procedure using a file at this level takes over its state: nothing is saved for it.
 constexpr int TakesOver = 3;
-}
+} // namespace
 
 ProcedureScope& ProcedureScope::instance() {
     static ProcedureScope scope;

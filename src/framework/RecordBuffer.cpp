@@ -59,19 +59,22 @@ void RecordBuffer::clearField(int field) {
 }
 
 void RecordBuffer::clear() {
-    for (int i = 0; i < fieldCount(); ++i) clearField(i);
+    for (int i = 0; i < fieldCount(); ++i)
+        clearField(i);
 }
 
 std::vector<FieldValue> RecordBuffer::values() const {
     std::vector<FieldValue> out;
     out.reserve(slots_.size());
-    for (int i = 0; i < fieldCount(); ++i) out.push_back(value(i));
+    for (int i = 0; i < fieldCount(); ++i)
+        out.push_back(value(i));
     return out;
 }
 
 void RecordBuffer::setValues(const std::vector<FieldValue>& values) {
     const int n = std::min(fieldCount(), int(values.size()));
-    for (int i = 0; i < n; ++i) setValue(i, values[i]);
+    for (int i = 0; i < n; ++i)
+        setValue(i, values[i]);
 }
 
 bool RecordBuffer::sameKeyValue(const FieldValue& a, const FieldValue& b) {

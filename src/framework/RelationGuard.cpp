@@ -20,8 +20,8 @@ void RelationGuard::AddRelation(RelationGuard& other) {
     Relations.push_back(r);
 }
 
-void RelationGuard::AddRelation(RelationGuard& other, RelationMode onUpdate,
-                                RelationMode onDelete, int hisKey) {
+void RelationGuard::AddRelation(RelationGuard& other, RelationMode onUpdate, RelationMode onDelete,
+                                int hisKey) {
     Relation r;
     r.File = &other;
     r.UpdateMode = onUpdate;
@@ -39,12 +39,18 @@ void RelationGuard::AddRelationLink(const QString& ownField, const QString& othe
     r.Fields.push_back(pair);
 }
 
-void RelationGuard::Kill() { Relations.clear(); }
+void RelationGuard::Kill() {
+    Relations.clear();
+}
 
 // ---- opening and closing a net of related files, each file once per pass ---------------
 
-int RelationGuard::Open() { return openIn(++pass_); }
-int RelationGuard::Close() { return closeIn(++pass_); }
+int RelationGuard::Open() {
+    return openIn(++pass_);
+}
+int RelationGuard::Close() {
+    return closeIn(++pass_);
+}
 
 int RelationGuard::openIn(long pass) {
     if (LastTouched == pass) return LevelBenign;
@@ -88,13 +94,13 @@ void RelationGuard::quickScanIn(long pass, bool on, int propagate) {
 
 void RelationGuard::Save() {
     for (Relation& r : Relations)
-        for (FieldPair& p : r.Fields) p.Saved = File->Buffer->value(p.Own);
+        for (FieldPair& p : r.Fields)
+            p.Saved = File->Buffer->value(p.Own);
 }
 
 bool RelationGuard::linksChanged(const Relation& r) const {
-    return std::any_of(r.Fields.begin(), r.Fields.end(), [&](const FieldPair& p) {
-        return File->Buffer->value(p.Own) != p.Saved;
-    });
+    return std::any_of(r.Fields.begin(), r.Fields.end(),
+                       [&](const FieldPair& p) { return File->Buffer->value(p.Own) != p.Saved; });
 }
 
 // ---- transactions ----------------------------------------------------------------------

@@ -5,13 +5,15 @@ namespace {
 
 std::vector<FieldValue> ownValues(const RelationGuard::Relation& r, const RecordBuffer& buffer) {
     std::vector<FieldValue> values;
-    for (const RelationGuard::FieldPair& p : r.Fields) values.push_back(buffer.value(p.Own));
+    for (const RelationGuard::FieldPair& p : r.Fields)
+        values.push_back(buffer.value(p.Own));
     return values;
 }
 
 std::vector<FieldValue> savedValues(const RelationGuard::Relation& r) {
     std::vector<FieldValue> values;
-    for (const RelationGuard::FieldPair& p : r.Fields) values.push_back(p.Saved);
+    for (const RelationGuard::FieldPair& p : r.Fields)
+        values.push_back(p.Saved);
     return values;
 }
 
@@ -19,11 +21,13 @@ std::vector<FieldValue> savedValues(const RelationGuard::Relation& r) {
 // start of the key order, so that reading on from there meets the linked children first.
 void primeChildKey(const RelationGuard::Relation& r, RecordBuffer& child,
                    const std::vector<FieldValue>& match) {
-    for (size_t i = 0; i < r.Fields.size(); ++i) child.setValue(r.Fields[i].Other, match[i]);
+    for (size_t i = 0; i < r.Fields.size(); ++i)
+        child.setValue(r.Fields[i].Other, match[i]);
     const KeyDef& key = child.def().keys.at(r.HisKey - 1);
     for (const KeyPart& part : key.parts) {
         bool linking = false;
-        for (const RelationGuard::FieldPair& p : r.Fields) linking = linking || p.Other == part.field;
+        for (const RelationGuard::FieldPair& p : r.Fields)
+            linking = linking || p.Other == part.field;
         if (linking) continue;
         const FieldDef& f = child.def().fields.at(part.field);
         if (!part.descending || f.isText())
@@ -126,7 +130,8 @@ int RelationGuard::Update(bool fromForm) {
         endTransaction(false);
         for (Relation& r : Relations)
             if (r.UpdateMode != RelationMode::None)
-                for (FieldPair& p : r.Fields) File->Buffer->setValue(p.Own, p.Saved);
+                for (FieldPair& p : r.Fields)
+                    File->Buffer->setValue(p.Own, p.Saved);
         Close();
         return level;
     }

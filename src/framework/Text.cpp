@@ -8,7 +8,8 @@ QString Text::fit(const QString& value, int capacity) {
         v.truncate(cut);
     }
     int end = v.size();
-    while (end > 0 && v.at(end - 1) == QLatin1Char(' ')) --end;
+    while (end > 0 && v.at(end - 1) == QLatin1Char(' '))
+        --end;
     v.truncate(end);
     return v;
 }
@@ -18,4 +19,6 @@ Text& Text::operator=(const QString& value) {
     return *this;
 }
 
-bool Text::operator==(const QString& other) const { return value_ == fit(other, capacity_); }
+bool Text::operator==(const QString& other) const {
+    return value_ == fit(other, capacity_);
+}

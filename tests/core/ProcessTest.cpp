@@ -1,6 +1,6 @@
+#include "core/Process.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
-#include "core/Process.h"
 #include "framework/FileRegistry.h"
 #include "support/DataDirTest.h"
 
@@ -29,7 +29,8 @@ TEST_F(ProcessTest, StartClearsEverythingSharedAndOpensNothing) {
         EXPECT_TRUE(ARC.Omschrijving.isBlank());
         EXPECT_EQ(IDE.LEVEL, 0);
         for (const FileDef* def : Dictionary::files()) {
-            ASSERT_NE(FileRegistry::instance().Find(def->label), nullptr) << def->label.toStdString();
+            ASSERT_NE(FileRegistry::instance().Find(def->label), nullptr)
+                << def->label.toStdString();
             EXPECT_FALSE(QFile::exists(dataPath(def->diskName))) << "files open lazily";
         }
         GLO.SearchResultQueue.add();

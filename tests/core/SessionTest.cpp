@@ -1,9 +1,9 @@
+#include "core/Session.h"
 #include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Installation.h"
 #include "core/Process.h"
-#include "core/Session.h"
 #include "framework/Pictures.h"
 #include "support/DataDirTest.h"
 
@@ -21,15 +21,16 @@ protected:
         options.password = "Secret";
         options.organization = "Acme";
         QString report;
-        ASSERT_EQ(Installation::install(options, report), Installation::Installed) << report.toStdString();
-        for (FileManager* f : {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(),
-                               &Access::Prd()})
+        ASSERT_EQ(Installation::install(options, report), Installation::Installed)
+            << report.toStdString();
+        for (FileManager* f :
+             {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(), &Access::Prd()})
             f->Open();
         Session::state() = {};
     }
     void TearDown() override {
-        for (FileManager* f : {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(),
-                               &Access::Prd()})
+        for (FileManager* f :
+             {&Access::Archief(), &Access::IDE(), &Access::Log(), &Access::Sys(), &Access::Prd()})
             f->Close();
         process.reset();
         DataDirTest::TearDown();
@@ -105,16 +106,19 @@ TEST_F(SessionTest, WithoutLoggingNothingIsWrittenButOldEntriesGo) {
 
 TEST_F(SessionTest, RetentionKeepsTheCutOffDayAndLater) {
     const qint32 today = host.today();
-    for (int back : {5, 4, 3, 1, 0}) addLogEntry(today - back);
+    for (int back : {5, 4, 3, 1, 0})
+        addLogEntry(today - back);
     setSystem(0, 3);
     logOn();
     std::vector<qint32> days;
-    for (auto [day, out] : logbook()) days.push_back(day);
+    for (auto [day, out] : logbook())
+        days.push_back(day);
     EXPECT_EQ(days, (std::vector<qint32>{today - 3, today - 1, today}));
 
     Session::retentionPass(0);
     days.clear();
-    for (auto [day, out] : logbook()) days.push_back(day);
+    for (auto [day, out] : logbook())
+        days.push_back(day);
     EXPECT_EQ(days, (std::vector<qint32>{today}));
 }
 
@@ -135,7 +139,8 @@ TEST_F(SessionTest, DefaultProducerOnlyForUsersWhoMayChange) {
 TEST_F(SessionTest, DefaultProducerIsCutToThirtyCharacters) {
     ini.Update("Registration", "Organization", "International Software Archive   ");
     GLO.UserName = "Administrator";
-    EXPECT_EQ(Session::defaultProducer(), QString("International Software Archive -- Administrator").left(30));
+    EXPECT_EQ(Session::defaultProducer(),
+              QString("International Software Archive -- Administrator").left(30));
 }
 
 TEST_F(SessionTest, LogonComparesWithoutRegardToCase) {

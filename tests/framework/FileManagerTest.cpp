@@ -1,5 +1,5 @@
-#include "core/Dictionary.h"
 #include "framework/FileManager.h"
+#include "core/Dictionary.h"
 #include "framework/RelationGuard.h"
 #include "support/DataDirTest.h"
 #include "support/FaultyStoreFile.h"
@@ -29,7 +29,8 @@ struct Station {
         prdGuard.AddRelationLink("PRD:Name", "ARC:Producer");
         arcGuard.AddRelation(srtGuard);
         arcGuard.AddRelation(prdGuard);
-        for (FileManager* m : {&srtManager, &prdManager, &arcManager}) m->Open();
+        for (FileManager* m : {&srtManager, &prdManager, &arcManager})
+            m->Open();
     }
     ~Station() {
         for (FileManager* m : {&srtManager, &prdManager, &arcManager}) {
@@ -54,7 +55,8 @@ struct Station {
     QStringList classesOfEntries() {
         QStringList classes;
         arcFile.setOrder(0);
-        while (arcFile.next(arc) == store::Ok) classes << arc.Soort.str();
+        while (arcFile.next(arc) == store::Ok)
+            classes << arc.Soort.str();
         return classes;
     }
 
@@ -86,7 +88,8 @@ protected:
     }
     QStringList shownTitlesAndTexts() const {
         QStringList shown;
-        for (const auto& m : host.messages()) shown << m.caption + ": " + m.text;
+        for (const auto& m : host.messages())
+            shown << m.caption + ": " + m.text;
         return shown;
     }
 
@@ -149,7 +152,8 @@ TEST_F(FileManagerTest, TwoStationsPrimingAtOnceGetDifferentNumbers) {
 TEST_F(FileManagerTest, RenamingAClassCarriesItToEveryEntryOrToNone) {
     a->srt.Soort = "Games";
     ASSERT_EQ(a->srtManager.Insert(), LevelBenign);
-    for (int i = 0; i < 40; ++i) a->addEntry(QString("GAME%1.EXE").arg(i), i % 2 ? "Games" : "GAMES");
+    for (int i = 0; i < 40; ++i)
+        a->addEntry(QString("GAME%1.EXE").arg(i), i % 2 ? "Games" : "GAMES");
     a->addEntry("EDIT.EXE", "Tools");
 
     a->srt.Soort = "Games";
@@ -249,7 +253,8 @@ TEST_F(FileManagerTest, AnUnreadableFileEndsTheProgramAndIsNeverOverwritten) {
         EXPECT_EQ(ended.exitCode, 0);
         EXPECT_EQ(ended.endText, "File Access Error");
     }
-    EXPECT_TRUE(host.lastMessage()->text.startsWith("File (Archief) could not be opened.  Error: "));
+    EXPECT_TRUE(
+        host.lastMessage()->text.startsWith("File (Archief) could not be opened.  Error: "));
     EXPECT_TRUE(host.lastMessage()->text.endsWith("  Press OK to end this application"));
     EXPECT_EQ(readFile("Archief.tps"), garbage);
 }
@@ -279,7 +284,8 @@ TEST_F(FileManagerTest, AMissingKeyIsRebuiltAfterTheInvalidKeyMessage) {
     EXPECT_EQ(host.messages()[0].text, "Prd key file is invalid. Key must be rebuilt.");
     a->prdManager.File->setOrder(1);
     QStringList names;
-    while (a->prdManager.Next() == LevelBenign) names << a->prd.Name.str();
+    while (a->prdManager.Next() == LevelBenign)
+        names << a->prd.Name.str();
     EXPECT_EQ(names, QStringList({"alpha", "Beta", "Gamma"}));
 }
 

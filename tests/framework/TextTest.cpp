@@ -1,5 +1,5 @@
-#include "core/Dictionary.h"
 #include "framework/Text.h"
+#include "core/Dictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -134,7 +134,8 @@ std::vector<DirEntry> FileSystemHost::listDirectory(const QString& hostDirectory
         if (special != 0 && (special & mask) == 0) continue; // ordinary files always match
         const QDateTime modified = info.lastModified().toLocalTime();
         found.push_back({info.fileName(), info.fileName(), Pictures::dayNumber(modified.date()),
-                         Pictures::timeValue(modified.time()), info.isDir() ? 0 : info.size(), attributes});
+                         Pictures::timeValue(modified.time()), info.isDir() ? 0 : info.size(),
+                         attributes});
     }
     return found;
 }
@@ -161,7 +162,3 @@ bool FileSystemHost::makeDirectory(const QString& path) {
     const QString target = hostPath(path);
     return !target.isEmpty() && QDir().mkpath(target);
 }
-
-
-
-

@@ -36,7 +36,6 @@ public:
     // Creates missing parents too; true when the directory exists afterwards.
     bool makeDirectory(const QString& path) override;
 
-
 private:
     IniManager* settings_ = nullptr;
 };

@@ -11,4 +11,6 @@ Host& Host::instance() {
     return *installed;
 }
 
-void Host::install(Host* host) { installed = host; }
+void Host::install(Host* host) {
+    installed = host;
+}
