@@ -22,6 +22,10 @@ MainFrame::MainFrame() : WindowController(QStringLiteral("Main")) {
 
 MainFrame::~MainFrame() = default;
 
+FrameWindow* MainFrame::Frame() const {
+    return frame_;
+}
+
 // ---- events --------------------------------------------------------------------------------
 
 int MainFrame::TakeEvent() {
@@ -45,9 +49,10 @@ int MainFrame::TakeWindowEvent() {
         status_->showClock();
         break;
     case EventKind::GainFocus:
-        if (frame_->isMinimized() ||
-            (!frame_->isActiveWindow() && !QApplication::activeModalWidget()))
-            BringForward();
+        if (frame_->isMinimized())
+            frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+        if (!frame_->isActiveWindow() && !QApplication::activeModalWidget())
+            frame_->activateWindow();
         Refresh();
         break;
     default:

@@ -42,7 +42,7 @@ public:
     int TakeWindowEvent() override;
 
     // Null until the window is built.
-    FrameWindow* Frame() const { return frame_; }
+    FrameWindow* Frame() const;
     FrameMenus* Menus() const { return menus_.get(); }
     FrameStatus* Status() const { return status_.get(); }
 

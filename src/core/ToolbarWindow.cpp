@@ -108,8 +108,11 @@ void ToolbarWindow::layOut() {
     QDockWidget::DockWidgetFeatures features = QDockWidget::DockWidgetClosable |
                                                QDockWidget::DockWidgetMovable |
                                                QDockWidget::DockWidgetFloatable;
-    if (row && !dock_->isFloating()) features |= QDockWidget::DockWidgetVerticalTitleBar;
+    const bool sideTitle = row && !dock_->isFloating();
+    if (sideTitle) features |= QDockWidget::DockWidgetVerticalTitleBar;
     dock_->setFeatures(features);
+    // A title down the side would only show its first letter.
+    dock_->setWindowTitle(sideTitle ? QString() : QStringLiteral("Toolbar"));
 }
 
 void ToolbarWindow::RefreshButtons() {

@@ -61,6 +61,8 @@ void BackgroundArea::arrangeIcons() {
 
 FrameWindow::FrameWindow() : area_(new BackgroundArea(this)) {
     setCentralWidget(area_);
+    // Docks are opened and closed by their controllers, not by the frame's own menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 FrameWindow::~FrameWindow() {

@@ -1,8 +1,10 @@
 #include "framework/window/WindowController.h"
 #include "framework/window/WindowWatch.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -57,6 +59,13 @@ void WindowController::showWindow() {
         if (area) window_->setParent(area->window(), Qt::Dialog);
         window_->setWindowModality(Qt::ApplicationModal);
     }
+    // Until it has a place of its own, a window opens centred over the frame or the screen.
+    if (!window_->testAttribute(Qt::WA_Resized)) window_->adjustSize();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect over = window_->parentWidget() ? window_->parentWidget()->geometry()
+                       : screen                ? screen->availableGeometry()
+                                               : window_->geometry();
+    window_->move(over.center() - QPoint(window_->width() / 2, window_->height() / 2));
     window_->show();
 }
 
