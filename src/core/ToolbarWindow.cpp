@@ -5,6 +5,7 @@
 #include "core/Process.h"
 #include "core/SettingKeys.h"
 #include "core/ToolbarButtons.h"
+#include "core/ToolbarGrip.h"
 
 #include <QDockWidget>
 #include <QGridLayout>
@@ -108,11 +109,20 @@ void ToolbarWindow::layOut() {
     QDockWidget::DockWidgetFeatures features = QDockWidget::DockWidgetClosable |
                                                QDockWidget::DockWidgetMovable |
                                                QDockWidget::DockWidgetFloatable;
-    const bool sideTitle = row && !dock_->isFloating();
-    if (sideTitle) features |= QDockWidget::DockWidgetVerticalTitleBar;
+    if (row && !dock_->isFloating()) features |= QDockWidget::DockWidgetVerticalTitleBar;
     dock_->setFeatures(features);
-    // A title down the side would only show its first letter.
-    dock_->setWindowTitle(sideTitle ? QString() : QStringLiteral("Toolbar"));
+    // Docked, a grip takes the place of a title that would not fit; floating, the toolbar
+    // is a small window with its title.
+    if (dock_->isFloating()) {
+        if (QWidget* grip = dock_->titleBarWidget()) {
+            dock_->setTitleBarWidget(nullptr);
+            grip->deleteLater();
+        }
+    } else if (!dock_->titleBarWidget()) {
+        dock_->setTitleBarWidget(new ToolbarGrip(*dock_));
+    } else {
+        dock_->titleBarWidget()->update();
+    }
 }
 
 void ToolbarWindow::RefreshButtons() {
