@@ -10,7 +10,8 @@ constexpr int Thickness = 14;
 constexpr int CloseSize = 12;
 } // namespace
 
-ToolbarGrip::ToolbarGrip(QDockWidget& dock) : QWidget(&dock), dock_(dock), close_(new QToolButton(this)) {
+ToolbarGrip::ToolbarGrip(QDockWidget& dock)
+    : QWidget(&dock), dock_(dock), close_(new QToolButton(this)) {
     setObjectName(QStringLiteral("toolbarGrip"));
     close_->setObjectName(QStringLiteral("toolbarClose"));
     close_->setAutoRaise(true);

@@ -1,6 +1,7 @@
 #include "framework/store/SqlCipherFile.h"
 
 #include "framework/store/Codes.h"
+#include "framework/store/Counts.h"
 #include "framework/store/Disk.h"
 #include "framework/store/Migrations.h"
 
@@ -108,6 +109,9 @@ int SqlCipherFile::open(int openMode) {
     resetCursor();
     forget();
     if (!readOnly) purgeStaleHolds();
+    // A file that cannot keep its count (opened read-only without one) is counted through.
+    counted_ = readOnly ? counts::kept(store_.db(), *schema_)
+                        : counts::provide(store_.db(), *schema_) == SQLITE_OK;
     return codes::ok(status_);
 }
 
@@ -216,6 +220,8 @@ int SqlCipherFile::create() {
         int engineRc = step.begun();
         for (const QByteArray& statement : schema_->createTables())
             if (engineRc == SQLITE_OK) engineRc = sql::exec(db, statement);
+        for (const QByteArray& statement : counts::make(*schema_))
+            if (engineRc == SQLITE_OK) engineRc = sql::exec(db, statement);
         for (int k = 1; engineRc == SQLITE_OK && k <= int(def_.keys.size()); ++k)
             engineRc = sql::exec(db, schema_->createKey(k));
         rc = engineRc == SQLITE_OK ? finish(step) : engineFail(engineRc);
@@ -317,7 +323,16 @@ int SqlCipherFile::sendOption(const QString& option) {
 qint64 SqlCipherFile::records() {
     std::lock_guard lock(store_.mutex());
     if (checkOpen() != Ok) return -1;
-    sql::Stmt* s = statement(Count, [&] { return schema_->count(); });
+    if (counted_) {
+        if (const qint64 n = readCount(Counted, counts::read(*schema_)); n >= 0) return n;
+        // The kept count is gone (a file restored from an older copy): count through.
+        counted_ = false;
+    }
+    return readCount(Count, schema_->count());
+}
+
+qint64 SqlCipherFile::readCount(quint32 id, const QByteArray& query) {
+    sql::Stmt* s = statement(id, [&] { return query; });
     if (!s) return -1;
     sql::ResetGuard reset(*s);
     const int rc = s->step();

@@ -83,6 +83,7 @@ private:
         Update,
         Erase,
         Count,
+        Counted,
         DataVersion,
         OthersHold,
         HoldOf,
@@ -105,6 +106,8 @@ private:
     int rebuildKeys();
     void applyCacheSize();
     void resetCursor();
+    // The single number a count statement gives; -1 (with the status set) on failure.
+    qint64 readCount(quint32 id, const QByteArray& query);
 
     // Reading (FileReads.cpp).
     int checkOpen();
@@ -140,6 +143,7 @@ private:
     Status status_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool counted_ = false; // the file keeps its count (Counts.h)
 
     int order_ = 0;
     Anchor forward_, backward_;
