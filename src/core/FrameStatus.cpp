@@ -16,8 +16,13 @@ FrameStatus::FrameStatus(QStatusBar& bar) {
     }
     // Zone 1 takes the room that is left; tips of menu items are shown over it.
     bar.addWidget(zones_[0], 1);
-    for (int n = 1; n < 4; ++n)
+    for (int n = 1; n < 4; ++n) {
+        auto* line = new QFrame(&bar);
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        line->setFixedWidth(6);
+        bar.addPermanentWidget(line);
         bar.addPermanentWidget(zones_[n]);
+    }
     zones_[2]->setMinimumWidth(
         zones_[2]->fontMetrics().horizontalAdvance(QStringLiteral("Wednesday, 00/00/0000  ")));
     zones_[3]->setMinimumWidth(
