@@ -5,11 +5,13 @@
 #include "core/Globals.h"
 #include "core/SettingKeys.h"
 #include "framework/Pictures.h"
+#include "framework/host/HelpIndex.h"
 #include "framework/window/FrameWindow.h"
 #include "framework/window/WindowRegistry.h"
 #include "support/FrameFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +37,18 @@ public:
         if (Event().Kind == EventKind::GainFocus) ++gains;
         return WindowController::TakeWindowEvent();
     }
+};
+
+// A window with one entry, started beside the frame.
+class EntryWindow : public WindowController {
+public:
+    EntryWindow() : WindowController(QStringLiteral("EntryWindow")) {}
+    int Init() override {
+        if (const int level = WindowController::Init()) return level;
+        C().entry(1);
+        return Open();
+    }
+    QLineEdit* entry() { return Window().findChild<QLineEdit*>(QStringLiteral("control1")); }
 };
 
 class MainFrameTest : public FrameFixture {};
@@ -120,63 +134,65 @@ TEST_F(MainFrameTest, SecondStartBringsTheFrameForwardAndOpensNothing) {
 }
 
 TEST_F(MainFrameTest, MenuBarInOrder) {
-    runFrame(QStringLiteral("System"), [&](TestFrame& frame) {
-        EXPECT_EQ(menuLines(frame), QStringList({"0 &Application",
-                                                 "1 &Logon",
-                                                 "1 E&xit",
-                                                 "0 &Menu",
-                                                 "1 &Archive",
-                                                 "1 &Producer",
-                                                 "1 &Class",
-                                                 "1 &HouseHold",
-                                                 "2 &Keep Selection",
-                                                 "2 View",
-                                                 "3 &Use Notebook",
-                                                 "3 &Toolbar",
-                                                 "3 &BrowseBox Color",
-                                                 "3 &Set Wallpaper",
-                                                 "2 &Password",
-                                                 "2 P&rint Setup",
-                                                 "1 &System",
-                                                 "2 &Users",
-                                                 "2 &Logbook",
-                                                 "3 &Options",
-                                                 "3 &LogBook",
-                                                 "2 &Backup Files",
-                                                 "3 &Options",
-                                                 "3 &Import",
-                                                 "2 Configure Drives",
-                                                 "1 &Print",
-                                                 "2 &Archive",
-                                                 "2 &Producers",
-                                                 "2 &Software Class",
-                                                 "2 Report &Writer",
-                                                 "0 &Edit",
-                                                 "1 Cu&t",
-                                                 "1 &Copy",
-                                                 "1 &Paste",
-                                                 "1 &Undo",
-                                                 "0 &Window",
-                                                 "1 T&ile",
-                                                 "1 &Cascade",
-                                                 "1 &Arrange Icons",
-                                                 "0 &Help",
-                                                 "1 &Getting started",
-                                                 "1 &How to Use Help"}));
-        FrameMenus& m = *frame.Menus();
-        EXPECT_EQ(m.item("Application/Exit")->statusTip(), "Exit this application");
-        EXPECT_EQ(m.item("Menu/HouseHold/Print Setup")->statusTip(), "Setup Printer");
-        EXPECT_EQ(m.item("Edit/Cut")->statusTip(), "Remove item to Windows Clipboard");
-        EXPECT_EQ(m.item("Window/Arrange Icons")->statusTip(), "Align all window icons");
-        EXPECT_EQ(m.item("Help/How to Use Help")->statusTip(), "How to use Windows Help");
-        for (const char* check :
-             {"Menu/HouseHold/Keep Selection", "Menu/HouseHold/View/Use Notebook",
-              "Menu/HouseHold/View/Toolbar"})
-            EXPECT_TRUE(m.item(check)->isCheckable()) << check;
-        EXPECT_TRUE(m.item("Menu/HouseHold/View/Use Notebook")->isChecked());
-        EXPECT_TRUE(m.item("Menu/HouseHold/View/Toolbar")->isChecked());
-    },
-             QStringLiteral("Secret"));
+    runFrame(
+        QStringLiteral("System"),
+        [&](TestFrame& frame) {
+            EXPECT_EQ(menuLines(frame), QStringList({"0 &Application",
+                                                     "1 &Logon",
+                                                     "1 E&xit",
+                                                     "0 &Menu",
+                                                     "1 &Archive",
+                                                     "1 &Producer",
+                                                     "1 &Class",
+                                                     "1 &HouseHold",
+                                                     "2 &Keep Selection",
+                                                     "2 View",
+                                                     "3 &Use Notebook",
+                                                     "3 &Toolbar",
+                                                     "3 &BrowseBox Color",
+                                                     "3 &Set Wallpaper",
+                                                     "2 &Password",
+                                                     "2 P&rint Setup",
+                                                     "1 &System",
+                                                     "2 &Users",
+                                                     "2 &Logbook",
+                                                     "3 &Options",
+                                                     "3 &LogBook",
+                                                     "2 &Backup Files",
+                                                     "3 &Options",
+                                                     "3 &Import",
+                                                     "2 Configure Drives",
+                                                     "1 &Print",
+                                                     "2 &Archive",
+                                                     "2 &Producers",
+                                                     "2 &Software Class",
+                                                     "2 Report &Writer",
+                                                     "0 &Edit",
+                                                     "1 Cu&t",
+                                                     "1 &Copy",
+                                                     "1 &Paste",
+                                                     "1 &Undo",
+                                                     "0 &Window",
+                                                     "1 T&ile",
+                                                     "1 &Cascade",
+                                                     "1 &Arrange Icons",
+                                                     "0 &Help",
+                                                     "1 &Getting started",
+                                                     "1 &How to Use Help"}));
+            FrameMenus& m = *frame.Menus();
+            EXPECT_EQ(m.item("Application/Exit")->statusTip(), "Exit this application");
+            EXPECT_EQ(m.item("Menu/HouseHold/Print Setup")->statusTip(), "Setup Printer");
+            EXPECT_EQ(m.item("Edit/Cut")->statusTip(), "Remove item to Windows Clipboard");
+            EXPECT_EQ(m.item("Window/Arrange Icons")->statusTip(), "Align all window icons");
+            EXPECT_EQ(m.item("Help/How to Use Help")->statusTip(), "How to use Windows Help");
+            for (const char* check :
+                 {"Menu/HouseHold/Keep Selection", "Menu/HouseHold/View/Use Notebook",
+                  "Menu/HouseHold/View/Toolbar"})
+                EXPECT_TRUE(m.item(check)->isCheckable()) << check;
+            EXPECT_TRUE(m.item("Menu/HouseHold/View/Use Notebook")->isChecked());
+            EXPECT_TRUE(m.item("Menu/HouseHold/View/Toolbar")->isChecked());
+        },
+        QStringLiteral("Secret"));
 }
 
 TEST_F(MainFrameTest, LevelsDecideWhatTheMenusOffer) {
@@ -398,6 +414,31 @@ TEST_F(MainFrameTest, LogonChangesTheUserAndAFailedOneEndsTheFrame) {
             EXPECT_FALSE(frame.Looping());
         },
         QStringLiteral("Secret"));
+}
+
+TEST_F(MainFrameTest, EditAndHelpMenusActOnTheFocusedFieldAndTheHelpText) {
+    runFrame(QStringLiteral("Anna"), [&](TestFrame& frame) {
+        auto* window = new EntryWindow;
+        window->Start();
+        settleEvents();
+        QLineEdit* entry = window->entry();
+        QApplication::setActiveWindow(frame.Frame());
+        entry->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), entry);
+        entry->insert("Setup");
+        entry->selectAll();
+        choose(frame, "Edit/Cut");
+        EXPECT_EQ(entry->text(), "");
+        choose(frame, "Edit/Paste");
+        EXPECT_EQ(entry->text(), "Setup");
+        choose(frame, "Edit/Undo");
+        EXPECT_EQ(entry->text(), "");
+
+        choose(frame, "Help/Getting started");
+        EXPECT_EQ(host.helpKeywords().back(), "wlp32pe.hlp");
+        choose(frame, "Help/How to Use Help");
+        EXPECT_EQ(host.helpKeywords().back(), HelpIndex::HowToUseHelpKeyword);
+    });
 }
 
 TEST_F(MainFrameTest, WindowsStartedBesideTheFrameLiveInItsAreaAndEndWithIt) {
