@@ -12,7 +12,9 @@
 namespace store {
 
 namespace {
-constexpr int FirstBatch = 32;
+// Batches grow from one record, so that a single read (such as the highest number in use)
+// costs one record and a long pass soon reads a thousand at a time.
+constexpr int FirstBatch = 1;
 constexpr int LargestBatch = 1024;
 constexpr int CacheKiB = 8192;
 constexpr int QuickScanCacheKiB = 65536;
