@@ -100,8 +100,28 @@ bool insertEntries(QString& report) {
     return true;
 }
 
+// Users of the two lower levels, to try what each level may do.
+bool insertUsers(QString& report) {
+    const struct {
+        const char* name;
+        const char* password;
+        quint8 level;
+    } users[] = {{"Editor", "editor", 2}, {"Guest", "guest", 1}};
+    for (const auto& u : users) {
+        IDE.clear();
+        IDE.Name = u.name;
+        IDE.PASSWORD = u.password;
+        IDE.LEVEL = u.level;
+        if (Access::IDE().Insert() != LevelBenign) return false;
+    }
+    report += "Users \"Editor\" (level 2, password editor) and \"Guest\" (level 1, password "
+              "guest) added.\n";
+    return true;
+}
+
 } // namespace
 
 bool DemoCatalogue::add(QString& report) {
-    return insertClasses(report) && insertProducers(report) && insertEntries(report);
+    return insertClasses(report) && insertProducers(report) && insertEntries(report) &&
+           insertUsers(report);
 }
