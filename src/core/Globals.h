@@ -74,7 +74,8 @@ public:
     bool isOpen(Instance window) const { return thread(window) != 0; }
     void set(Instance window, quint32 thread) { slots_[size_t(window)].store(thread); }
     void clear() {
-        for (auto& s : slots_) s.store(0);
+        for (auto& s : slots_)
+            s.store(0);
     }
 
 private:

@@ -32,12 +32,16 @@ public:
     int setOrderAt(int key, const RecordBuffer& from) override {
         return pass(real_.setOrderAt(key, from));
     }
-    int setOrderAtPosition(const QByteArray& p) override { return pass(real_.setOrderAtPosition(p)); }
+    int setOrderAtPosition(const QByteArray& p) override {
+        return pass(real_.setOrderAtPosition(p));
+    }
     int next(RecordBuffer& into) override { return pass(real_.next(into)); }
     int previous(RecordBuffer& into) override { return pass(real_.previous(into)); }
     void setSkipMemos(bool skip) override { real_.setSkipMemos(skip); }
     int get(int key, RecordBuffer& b) override { return pass(real_.get(key, b)); }
-    int reget(const QByteArray& p, RecordBuffer& into) override { return pass(real_.reget(p, into)); }
+    int reget(const QByteArray& p, RecordBuffer& into) override {
+        return pass(real_.reget(p, into));
+    }
     QByteArray position(int key) override { return real_.position(key); }
     qint64 currentRecord() const override { return real_.currentRecord(); }
     int currentKey() const override { return real_.currentKey(); }

@@ -36,7 +36,13 @@ struct FontChoice {
 };
 
 // Attribute bytes of a directory entry.
-enum Attribute : int { AttrReadOnly = 1, AttrHidden = 2, AttrSystem = 4, AttrDirectory = 16, AttrArchive = 32 };
+enum Attribute : int {
+    AttrReadOnly = 1,
+    AttrHidden = 2,
+    AttrSystem = 4,
+    AttrDirectory = 16,
+    AttrArchive = 32
+};
 
 struct DirEntry {
     QString name;      // long name
@@ -70,8 +76,8 @@ public:
                         const QString& buttonNames, int defaultButton) = 0;
 
     // Empty when cancelled. Filters are name|pattern pairs: "JPEG|*.jpg|GIF|*.gif".
-    virtual QString fileDialog(const QString& title, const QString& filters,
-                               const QString& start, bool save) = 0;
+    virtual QString fileDialog(const QString& title, const QString& filters, const QString& start,
+                               bool save) = 0;
     virtual QString directoryDialog(const QString& title, const QString& start) = 0;
     virtual bool colourDialog(const QString& title, Colour& colour) = 0;
     virtual bool fontDialog(const QString& title, FontChoice& font) = 0;
