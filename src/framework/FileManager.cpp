@@ -99,6 +99,12 @@ int FileManager::ThrowCurrent() {
     return Errors->Raise(Usage().LastError);
 }
 
+int FileManager::fail(int id, bool raise, int level) {
+    SetError(id);
+    if (raise) Errors->Raise(id);
+    return level;
+}
+
 int FileManager::ThrowMessage(int id, const QString& text) {
     Errors->MessageText = text;
     return Throw(id);
@@ -142,33 +148,25 @@ int FileManager::openPhysically(bool raise) {
             u.AutoIncDone = false;
             return LevelBenign;
         case store::FileNotFound:
-            if (!Create)
-                return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
-            if (File->create() != store::Ok)
-                return raise ? Throw(MsgCreationError) : (SetError(MsgCreationError), LevelFatal);
+            if (!Create) return fail(MsgAccessError, raise, LevelFatal);
+            if (File->create() != store::Ok) return fail(MsgCreationError, raise, LevelFatal);
             continue;
         case store::AccessDenied:
             if ((OpenMode & AccessNibble) == store::ReadOnly)
-                return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
+                return fail(MsgAccessError, raise, LevelFatal);
             OpenMode = (OpenMode & ~AccessNibble) | store::ReadOnly;
-            if (raise)
-                Throw(MsgAccessDenied);
-            else
-                SetError(MsgAccessDenied);
+            fail(MsgAccessDenied, raise, LevelNotify);
             continue;
         case store::InvalidKey:
-            if (!raise) {
-                SetError(MsgInvalidKey);
-                return LevelNotify;
-            }
+            if (!raise) return fail(MsgInvalidKey, false, LevelNotify);
             Throw(MsgInvalidKey);
             if (File->buildKeys() != store::Ok) return Throw(MsgKeyNotBuilt);
             continue;
         default:
-            return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
+            return fail(MsgAccessError, raise, LevelFatal);
         }
     }
-    return raise ? Throw(MsgAccessError) : (SetError(MsgAccessError), LevelFatal);
+    return fail(MsgAccessError, raise, LevelFatal);
 }
 
 void FileManager::closePhysically() {

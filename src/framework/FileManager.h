@@ -132,6 +132,8 @@ private:
     int update(bool raise);
     int storeCode() const;
     int open(bool raise);
+    // Stores the message and, in the raising form, shows it; returns `level`.
+    int fail(int id, bool raise, int level);
     void registerUse(bool opening);
 
     std::vector<UsageInfo> Info;

@@ -48,17 +48,9 @@ int FileManager::readNext(bool forward, bool raise) {
             return LevelNotify;
         case store::RecordHeld:
             if (SkipHeldRecords) continue;
-            if (raise)
-                Throw(MsgRecordNotRead);
-            else
-                SetError(MsgRecordNotRead);
-            return LevelNotify;
+            return fail(MsgRecordNotRead, raise, LevelNotify);
         default:
-            if (raise)
-                Throw(MsgRetrievalError);
-            else
-                SetError(MsgRetrievalError);
-            return LevelFatal;
+            return fail(MsgRetrievalError, raise, LevelFatal);
         }
     }
 }
@@ -101,13 +93,8 @@ int FileManager::numberFor(const KeyEntry& key, qint64& number, bool raise) {
     File->setSkipMemos(false);
     const qint64 found = code == store::Ok ? Buffer->number(key.Fields.back().Field) : 0;
     Buffer->setValues(kept);
-    if (code != store::Ok && code != store::NoRecord) {
-        if (raise)
-            Throw(MsgRetrievalError);
-        else
-            SetError(MsgRetrievalError);
-        return LevelNotify;
-    }
+    if (code != store::Ok && code != store::NoRecord)
+        return fail(MsgRetrievalError, raise, LevelNotify);
     number = found + 1;
     return LevelBenign;
 }
@@ -180,13 +167,9 @@ int FileManager::insert(bool raise) {
                 break;
             }
         Errors->MessageText = description;
-        SetError(MsgDuplicateKey);
-        if (raise) Errors->Raise(MsgDuplicateKey);
-        return LevelNotify;
+        return fail(MsgDuplicateKey, raise, LevelNotify);
     }
-    SetError(MsgInsertError);
-    if (raise) Errors->Raise(MsgInsertError);
-    return LevelNotify;
+    return fail(MsgInsertError, raise, LevelNotify);
 }
 
 int FileManager::Update() {
@@ -211,9 +194,7 @@ int FileManager::update(bool raise) {
         File->reget(position, *Buffer);
         return LevelNotify;
     }
-    SetError(MsgUpdateFailed);
-    if (raise) Errors->Raise(MsgUpdateFailed);
-    return LevelNotify;
+    return fail(MsgUpdateFailed, raise, LevelNotify);
 }
 
 int FileManager::CancelAutoInc(RelationGuard* guard) {
