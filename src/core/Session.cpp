@@ -36,11 +36,12 @@ void writeLogbookEntry() {
 }
 
 void provideDefaultProducer() {
+    const QString name = Session::defaultProducer();
     PRD.clear();
-    PRD.Name = Session::defaultProducer();
+    PRD.Name = name;
     if (Access::Prd().TryFetch(PrdKey::KeyName) == LevelBenign) return;
     PRD.clear();
-    PRD.Name = Session::defaultProducer();
+    PRD.Name = name;
     Access::Prd().TryInsert();
 }
 
