@@ -1,50 +1,38 @@
 // Process start and end, and the command-line options.
+#include "app/CheckCommand.h"
 #include "app/InstallCommand.h"
 #include "app/ProgramRun.h"
+#include "core/CommandLine.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-bool wantsWindows(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--install", "--help", "-h", "--version", "-v"})
-            if (std::strcmp(argv[i], option) == 0) return false;
-    return true;
+constexpr int UsageError = 2;
 }
 
-} // namespace
-
 int main(int argc, char** argv) {
-    if (wantsWindows(argc, argv)) return runProgram(argc, argv);
-
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("wareloft");
-    QCoreApplication::setApplicationVersion(WARELOFT_VERSION);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Wareloft catalogues the software kept on CDs, floppies, ZIP disks and hard disks.\n"
-        "Started without options it opens the catalogue in the current directory.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption install("install",
-                                     "Make the current directory a data directory: the data "
-                                     "files, the system options and the user \"System\".");
-    const QCommandLineOption password("password",
-                                      "Password of the user \"System\" (asked on "
-                                      "the terminal when not given).",
-                                      "PW");
-    const QCommandLineOption organization("organization", "Organization name to register.", "NAME");
-    const QCommandLineOption demo("demo", "With --install: add a small demo catalogue.");
-    parser.addOptions({install, password, organization, demo});
-    parser.process(app);
-    if (!parser.isSet(install)) {
-        std::fprintf(stderr, "Nothing to do.\n");
-        return 1;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Parsed command = CommandLine::parse(arguments);
+    switch (command.command) {
+    case CommandLine::Command::Windows:
+        return runProgram(argc, argv);
+    case CommandLine::Command::Usage:
+        std::fprintf(stderr, "wareloft: %s\n\n%s", qPrintable(command.error),
+                     qPrintable(CommandLine::usage()));
+        return UsageError;
+    case CommandLine::Command::Help:
+        std::printf("%s", qPrintable(CommandLine::usage()));
+        return 0;
+    case CommandLine::Command::Version:
+        std::printf("wareloft %s\n", WARELOFT_VERSION);
+        return 0;
+    default:
+        break;
     }
-    return runInstall(parser.value(password), parser.isSet(password), parser.value(organization),
-                      parser.isSet(demo));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wareloft"));
+    return command.command == CommandLine::Command::Install ? runInstall(command) : runCheck();
 }

@@ -1,6 +1,7 @@
 #include "framework/FileManager.h"
 #include "core/Dictionary.h"
 #include "framework/RelationGuard.h"
+#include "framework/host/ConsoleHost.h"
 #include "support/DataDirTest.h"
 #include "support/FaultyStoreFile.h"
 
@@ -147,6 +148,23 @@ TEST_F(FileManagerTest, TwoStationsPrimingAtOnceGetDifferentNumbers) {
     host.answer(ButtonNo);
     EXPECT_EQ(a->arcManager.PrimeRecord(), LevelNotify);
     EXPECT_EQ(a->arcFile.records(), 8) << "the other station added three, this one none";
+}
+
+// Without a person to answer, the question after the silent retries is answered No.
+TEST_F(FileManagerTest, AFullDiskEndsTheNumberingOnTheConsole) {
+    ConsoleHost console;
+    Host::install(&console);
+    a->arcFile.diskFull = true;
+    a->arc.clear();
+    a->arc.Naam = "FULL.EXE";
+    EXPECT_EQ(a->arcManager.TryInsert(), LevelNotify);
+    EXPECT_EQ(a->arcFile.adds, 3);
+    a->arcFile.adds = 0;
+    EXPECT_EQ(a->arcManager.Insert(), LevelNotify);
+    EXPECT_EQ(a->arcFile.adds, 3);
+    Host::install(&host);
+    a->arcFile.diskFull = false;
+    EXPECT_EQ(a->arcFile.records(), 0);
 }
 
 TEST_F(FileManagerTest, RenamingAClassCarriesItToEveryEntryOrToNone) {

@@ -15,6 +15,9 @@ public:
     // The put with this number (from 1) fails with a file-system error; 0 never.
     int failPut = 0;
     int puts = 0;
+    // Every add fails as on a full disk while set; adds counts the attempts.
+    bool diskFull = false;
+    int adds = 0;
 
     const store::Status& status() const override { return failed_ ? fault_ : real_.status(); }
     const FileDef& def() const override { return real_.def(); }
@@ -46,6 +49,13 @@ public:
     qint64 currentRecord() const override { return real_.currentRecord(); }
     int currentKey() const override { return real_.currentKey(); }
     int add(RecordBuffer& b) override {
+        ++adds;
+        if (diskFull) {
+            failed_ = true;
+            fault_ = {store::FileSystemError, "File system error", "13",
+                      "database or disk is full"};
+            return fault_.code;
+        }
         if (beforeAdd) beforeAdd();
         return pass(real_.add(b));
     }

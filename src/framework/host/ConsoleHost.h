@@ -3,7 +3,8 @@
 #include "framework/host/FileSystemHost.h"
 
 // The host of the command-line tools (installation, benchmark): messages go to the error
-// stream and take their default answer; there are no dialogs. A fatal ending exits with a
+// stream; questions are answered as a box closed unanswered (No, Cancel), notices with their
+// only button; there are no dialogs. A fatal ending exits with a
 // failure code, since nobody pressed OK on it.
 class ConsoleHost : public FileSystemHost {
 public:
@@ -17,6 +18,9 @@ public:
     bool fontDialog(const QString&, FontChoice&) override { return false; }
     int popupMenu(const QString&) override { return 0; }
     void endProgram(int exitCode, const QString& text) override;
+
+    // A message's text as the console shows it: a request to press a button is left out.
+    static QString shown(const QString& text);
     bool shellOpen(const QString&) override { return false; }
     bool composeMail(const MailMessage&) override { return false; }
     void showHelp(const QString&) override {}

@@ -30,7 +30,8 @@ int Direct::check(const QString& path, const FileDef& def, Status& status) {
                                FileSystemError);
     if (sql::columnText(meta, 0).compare(def.label, Qt::CaseInsensitive) != 0)
         return codes::fail(status, FileSystemError,
-                           QStringLiteral("%1 is not a copy of %2").arg(path, def.label));
+                           QStringLiteral("%1 holds the records of %2, not of %3")
+                               .arg(path, sql::columnText(meta, 0), def.label));
     meta.reset();
     return disk::checkSize(db_, "main", path, status);
 }

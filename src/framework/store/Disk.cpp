@@ -82,7 +82,8 @@ int checkSize(sqlite3* db, const QByteArray& schema, const QString& path, Status
     const qint64 size = QFileInfo(path).size();
     if (pages * pageSize != size)
         return codes::fail(status, FileSystemError,
-                           QStringLiteral("the file holds %1 bytes for %2 pages of %3 bytes")
+                           QStringLiteral("damaged: cut short or lengthened (%1 bytes for %2 "
+                                          "pages of %3 bytes)")
                                .arg(size)
                                .arg(pages)
                                .arg(pageSize));

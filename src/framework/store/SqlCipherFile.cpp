@@ -166,8 +166,7 @@ int SqlCipherFile::verifyLabel(bool readOnly) {
                                          .arg(def_.diskName, label, def_.label));
     if (disk::checkSize(db, schemaName_.toUtf8(), path(), status_) != Ok) {
         if (status_.driverCode.isEmpty())
-            status_.driverText =
-                QStringLiteral("%1 is damaged: %2").arg(def_.diskName, status_.driverText);
+            status_.driverText = QStringLiteral("%1 is %2").arg(def_.diskName, status_.driverText);
         return status_.code;
     }
     if (version > def_.schemaVersion)
