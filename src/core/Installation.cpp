@@ -24,28 +24,6 @@ void closeAll() {
     }
 }
 
-// Opens every file, making the missing ones, without the file managers' fatal messages: a
-// file that cannot be made is reported in the installation's own words.
-bool openAll(QString& report) {
-    constexpr int Mode = store::ReadWrite | store::DenyNone;
-    for (int f = 0; f < DataFiles::Count; ++f) {
-        FileManager& file = DataFiles::instance().manager(DataFiles::File(f));
-        store::StoreFile& disk = *file.File;
-        int code = disk.open(Mode);
-        if (code == store::FileNotFound && disk.create() == store::Ok) code = disk.open(Mode);
-        if (code == store::InvalidKey && disk.buildKeys() == store::Ok) code = disk.open(Mode);
-        if (code != store::Ok || file.Open() != LevelBenign) {
-            const store::Status& why = disk.status();
-            report =
-                QStringLiteral("%1 could not be opened or created: %2.\n")
-                    .arg(disk.def().diskName, why.driverText.isEmpty() ? why.text : why.driverText);
-            closeAll();
-            return false;
-        }
-    }
-    return true;
-}
-
 // A write that failed for want of room, in any file or in the step around them.
 bool diskFull() {
     const QString noSpace = QString::fromLocal8Bit(std::strerror(ENOSPC));
@@ -65,6 +43,29 @@ Installation::Result finishFailed(QString& report) {
     else
         report += QStringLiteral("Nothing was installed.\n");
     return Installation::Failed;
+}
+
+// Opens every file, making the missing ones, without the file managers' fatal messages: a
+// file that cannot be made is reported in the installation's own words.
+bool openAll(QString& report) {
+    constexpr int Mode = store::ReadWrite | store::DenyNone;
+    for (int f = 0; f < DataFiles::Count; ++f) {
+        FileManager& file = DataFiles::instance().manager(DataFiles::File(f));
+        store::StoreFile& disk = *file.File;
+        int code = disk.open(Mode);
+        if (code == store::FileNotFound && disk.create() == store::Ok) code = disk.open(Mode);
+        if (code == store::InvalidKey && disk.buildKeys() == store::Ok) code = disk.open(Mode);
+        if (code != store::Ok || file.Open() != LevelBenign) {
+            const store::Status& why = disk.status();
+            report =
+                QStringLiteral("%1 could not be opened or created: %2.\n")
+                    .arg(disk.def().diskName, why.driverText.isEmpty() ? why.text : why.driverText);
+            finishFailed(report);
+            closeAll();
+            return false;
+        }
+    }
+    return true;
 }
 
 Installation::Result refusedWithUsers(qint64 users, QString& report) {
@@ -161,7 +162,7 @@ Installation::Result Installation::install(const Options& options, QString& repo
     }
     const Result allowed = check(report);
     if (allowed != Installed) return allowed;
-    if (!openAll(report)) return finishFailed(report);
+    if (!openAll(report)) return Failed;
     // One step: every record of the installation is written, or none.
     std::vector<store::StoreFile*> files;
     for (int f = 0; f < DataFiles::Count; ++f)
