@@ -190,7 +190,14 @@ Installation::Result Installation::install(const Options& options, QString& repo
     }
     if (!ok) {
         store.rollback();
-        if (result == Installed) result = finishFailed(report);
+        if (result == Installed) {
+            // What was done is undone: only what went wrong is told.
+            QStringList failures =
+                report.split(QLatin1Char('\n')).filter(QStringLiteral("could not"));
+            report = failures.join(QLatin1Char('\n'));
+            if (!report.isEmpty()) report += QLatin1Char('\n');
+            result = finishFailed(report);
+        }
     }
     closeAll();
     return result;
