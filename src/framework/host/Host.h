@@ -67,6 +67,8 @@ public:
     // The process-wide host; the program installs the Qt host, a test the scripted one.
     static Host& instance();
     static void install(Host* host);
+    // Whether a host is installed (a tool may run without one).
+    static bool present();
 
     // Message box with buttons as a bit set; returns the bit pressed.
     virtual int message(const QString& text, const QString& caption, Icon icon, int buttons,
