@@ -141,7 +141,7 @@ int RelationGuard::Update(bool fromForm) {
     return LevelBenign;
 }
 
-int RelationGuard::Delete(bool ask) {
+int RelationGuard::Delete(bool ask, bool askAgain) {
     if (ask && File->Throw(MsgConfirmDelete) != LevelBenign) return LevelNotify;
     for (;;) {
         const QByteArray position = File->File->position(0);
@@ -164,6 +164,6 @@ int RelationGuard::Delete(bool ask) {
         }
         Close();
         if (level == LevelBenign) return LevelBenign;
-        if (File->Throw(MsgDeleteError) != LevelBenign) return level;
+        if (!askAgain || File->Throw(MsgDeleteError) != LevelBenign) return level;
     }
 }
