@@ -243,7 +243,8 @@ int FileManager::SaveFile() {
         s.Pos = File->position(s.Key);
     }
     s.WHeld = File->isOpen() && File->isHeld();
-    s.WWatch = false;
+    s.WWatch = watching();
+    if (s.WWatch) s.Watched = watch_.Values;
     s.AutoIncDone = Usage().AutoIncDone;
     Saved.push_back(s);
     return s.Id;
@@ -257,7 +258,16 @@ void FileManager::RestoreFile(int id, bool restore) {
         if (restore && File->isOpen()) {
             if (!s.Pos.isEmpty()) {
                 File->setOrderAtPosition(s.Pos);
-                if (File->next(*Buffer) == store::Ok && s.WHeld) File->hold();
+                if (File->next(*Buffer) == store::Ok) {
+                    if (s.WHeld) File->hold();
+                    if (s.WWatch) {
+                        // The watch goes on from where it began: a change made elsewhere
+                        // while the state was saved is still a change.
+                        const bool changed = !Buffer->equals(s.Watched);
+                        watchCurrent(s.Watched);
+                        watch_.Changed = changed;
+                    }
+                }
             } else {
                 File->setOrder(s.Key);
             }
@@ -268,6 +278,20 @@ void FileManager::RestoreFile(int id, bool restore) {
     }
 }
 
+bool FileManager::watching() const {
+    return watch_.Record != 0 && File->isOpen() && File->currentRecord() == watch_.Record;
+}
+
+// The watched record read afresh: the watch begins again from what it holds now.
+void FileManager::readWatched() {
+    if (watching()) watch_ = {watch_.Record, Buffer->values(), false};
+}
+
+void FileManager::watchCurrent(std::vector<FieldValue> asStored) {
+    File->watch();
+    watch_ = {File->currentRecord(), std::move(asStored), false};
+}
+
 QByteArray FileManager::GetPosition() {
     const int key = PrimaryKey ? Keys[PrimaryKey - 1].Key : 0;
     return File->position(key);
@@ -275,7 +299,7 @@ QByteArray FileManager::GetPosition() {
 
 int FileManager::TryReget(const QByteArray& position) {
     if (UseFile() != LevelBenign) return LevelFatal;
-    if (File->reget(position, *Buffer) == store::Ok) return LevelBenign;
+    if (File->reget(position, *Buffer) == store::Ok) return readWatched(), LevelBenign;
     SetError(MsgRetrievalError);
     return LevelNotify;
 }

@@ -119,7 +119,16 @@ private:
         QByteArray Pos;
         bool WHeld = false;
         bool WWatch = false;
+        std::vector<FieldValue> Watched; // the record as stored when the watch began
         bool AutoIncDone = false;
+    };
+    // A record watched for changes made elsewhere: its number and its values as stored when
+    // the watch began. A watch that outlives a re-read of the record (a restored state)
+    // still compares with those values.
+    struct Watch {
+        qint64 Record = 0;
+        std::vector<FieldValue> Values;
+        bool Changed = false; // changed elsewhere, found at a re-read
     };
 
     int openPhysically(bool raise);
@@ -130,6 +139,9 @@ private:
     int numberFor(const KeyEntry& key, qint64& number, bool raise);
     int insert(bool raise);
     int update(bool raise);
+    bool watching() const;
+    void watchCurrent(std::vector<FieldValue> asStored);
+    void readWatched();
     int storeCode() const;
     int open(bool raise);
     // Stores the message and, in the raising form, shows it; returns `level`.
@@ -141,6 +153,7 @@ private:
     std::vector<SavedState> Saved;
     int openModeAsDeclared_ = OpenMode;
     QByteArray reservedPosition_; // of the record added by PrimeAutoInc
+    Watch watch_;
     bool fromForm_ = false;
     int nextSnapshotId_ = 1;
 

@@ -10,7 +10,7 @@ constexpr int SilentAutoIncRetries = 2;
 int FileManager::TryFetch(int key) {
     if (UseFile() != LevelBenign) return LevelFatal;
     const int code = File->get(key, *Buffer);
-    if (code == store::Ok) return LevelBenign;
+    if (code == store::Ok) return readWatched(), LevelBenign;
     if (code != store::NoRecord) SetError(MsgRetrievalError);
     return LevelNotify;
 }
@@ -42,6 +42,7 @@ int FileManager::readNext(bool forward, bool raise) {
         const int code = forward ? File->next(*Buffer) : File->previous(*Buffer);
         switch (code) {
         case store::Ok:
+            readWatched();
             return LevelBenign;
         case store::NoRecord:
             u.AtEof = true;
@@ -184,14 +185,17 @@ int FileManager::update(bool raise) {
     int failing = 0;
     if (ValidateRecord(failing) != LevelBenign) return LevelUser;
     const QByteArray position = File->position(0);
-    const int code = File->put(*Buffer);
-    if (code == store::Ok) return LevelBenign;
+    const bool watched = watching();
+    const int code = watched && watch_.Changed ? store::ChangedElsewhere : File->put(*Buffer);
+    if (code == store::Ok) {
+        if (watched) watch_.Values = Buffer->values(); // what is stored now
+        return LevelBenign;
+    }
     if (code == store::ChangedElsewhere) {
         const int id = fromForm_ ? MsgNotUpdatedForm : MsgNotUpdated;
         SetError(id);
         if (raise) Errors->Raise(id);
-        File->watch();
-        File->reget(position, *Buffer);
+        if (File->reget(position, *Buffer) == store::Ok) watchCurrent(Buffer->values());
         return LevelNotify;
     }
     return fail(MsgUpdateFailed, raise, LevelNotify);

@@ -363,6 +363,48 @@ TEST_F(FileManagerTest, ARecordChangedElsewhereShowsTheOtherStationsValues) {
     EXPECT_EQ(a->prd.Website.str(), "");
 }
 
+// After a rewrite refused for a change made elsewhere the record is watched; a procedure
+// called meanwhile (its state saved and restored) does not end the watch, so a second change
+// made elsewhere in that time is not written over.
+TEST_F(FileManagerTest, AWatchedRecordStaysWatchedAcrossASavedState) {
+    Station& other = second();
+    a->prd.Name = "Acme";
+    a->prd.Phone = "111";
+    ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    a->prd.Name = "Acme";
+    ASSERT_EQ(a->prdManager.Fetch(1), LevelBenign);
+    const auto changeElsewhere = [&](const char* phone) {
+        other.prd.Name = "Acme";
+        ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+        other.prd.Phone = phone;
+        ASSERT_EQ(other.prdManager.Update(), LevelBenign);
+    };
+    changeElsewhere("222");
+    a->prd.Website = "http://acme.example";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelNotify);
+    EXPECT_EQ(a->prd.Phone.str(), "222");
+
+    const int state = a->prdManager.SaveFile();
+    changeElsewhere("333");
+    a->prdManager.RestoreFile(state, true);
+    a->prd.Website = "http://acme.example";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelNotify);
+    EXPECT_EQ(a->prd.Phone.str(), "333") << "the other station's second change is shown";
+    other.prd.Name = "Acme";
+    ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(other.prd.Phone.str(), "333");
+    EXPECT_EQ(other.prd.Website.str(), "");
+
+    // Now seen, the change is no longer in the way; and without a change meanwhile a
+    // restored state writes as usual.
+    a->prd.Website = "http://acme.example";
+    ASSERT_EQ(a->prdManager.TryUpdate(), LevelBenign);
+    const int again = a->prdManager.SaveFile();
+    a->prdManager.RestoreFile(again, true);
+    a->prd.Phone = "444";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelBenign);
+}
+
 TEST_F(FileManagerTest, AValueLongerThanItsFieldIsCutAndLeavesItsNeighbourAlone) {
     a->arc.clear();
     a->arc.Naam = QString(300, QChar('N'));
