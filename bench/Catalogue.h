@@ -9,6 +9,7 @@
 namespace Catalogue {
 
 QString fileName(qint64 n);
-void fill(store::RecordStore& store, qint64 entries);
+// False, with the failure printed, when an insert or the commit failed.
+bool fill(store::RecordStore& store, qint64 entries);
 
 } // namespace Catalogue

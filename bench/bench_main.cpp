@@ -79,7 +79,7 @@ double fetchMicros(int key, qint64 entries, bool byName) {
     return timer.nsecsElapsed() / 1e3 / Fetches;
 }
 
-void runSize(qint64 entries, const QString& keepDir) {
+bool runSize(qint64 entries, const QString& keepDir) {
     QTemporaryDir temp;
     const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
     QDir().mkpath(dir);
@@ -90,7 +90,11 @@ void runSize(qint64 entries, const QString& keepDir) {
 
     QElapsedTimer timer;
     timer.start();
-    Catalogue::fill(process.store(), entries);
+    if (!Catalogue::fill(process.store(), entries)) {
+        std::fprintf(stderr, "the catalogue of %s entries could not be built\n", qPrintable(label));
+        arc.Close();
+        return false;
+    }
     figure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
 
     qint64 growth = 0;
@@ -102,6 +106,7 @@ void runSize(qint64 entries, const QString& keepDir) {
     figure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
     arc.Close();
     figure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
+    return true;
 }
 
 } // namespace
@@ -125,8 +130,9 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
+    bool ok = true;
     for (qint64 n : sizes)
-        runSize(n, keep);
+        ok = ok && runSize(n, keep);
     Host::install(nullptr);
-    return 0;
+    return ok ? 0 : 1;
 }
