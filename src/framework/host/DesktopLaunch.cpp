@@ -4,15 +4,14 @@
 
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QRegularExpression>
 
 namespace DesktopLaunch {
 
 bool isWebAddress(const QString& target) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
     const QString t = target.trimmed();
-    return scheme.match(t).hasMatch() || t.startsWith(u"mailto:", Qt::CaseInsensitive) ||
-           t.startsWith(u"www.", Qt::CaseInsensitive);
+    for (const char16_t* start : {u"http://", u"https://", u"mailto:", u"www."})
+        if (t.startsWith(QStringView(start), Qt::CaseInsensitive)) return true;
+    return false;
 }
 
 QUrl webUrl(const QString& target) {
@@ -41,8 +40,10 @@ QStringList xdgEmailArguments(const MailMessage& mail) {
     if (!mail.body.isEmpty()) args << QStringLiteral("--body") << mail.body;
     for (const QString& file : mail.attachments)
         args << QStringLiteral("--attach") << file;
+    // Each address as the value of --to, so that one beginning with "-" is never taken for an
+    // option (the mail client's launcher refuses a "--" that would end them).
     for (const QString& to : mail.to) {
-        if (!to.trimmed().isEmpty()) args << to.trimmed();
+        if (!to.trimmed().isEmpty()) args << QStringLiteral("--to") << to.trimmed();
     }
     return args;
 }

@@ -10,10 +10,13 @@
 namespace {
 
 TEST(DesktopLaunch, TellsWebAddressesFromFiles) {
-    for (const char* web : {"http://example.com", "https://example.com/a?b=1", "ftp://host/x",
+    for (const char* web : {"http://example.com", "https://example.com/a?b=1", "HTTP://X.ORG",
                             "WWW.Example.com", "mailto:someone@example.com", " www.x.org "})
         EXPECT_TRUE(DesktopLaunch::isWebAddress(web)) << web;
-    for (const char* file : {"D:\\TOOLS\\SETUP.EXE", "readme.txt", "/home/a/www.txt", "", "C://x"})
+    // Other schemes would start whatever program claims them: they are no web addresses.
+    for (const char* file :
+         {"D:\\TOOLS\\SETUP.EXE", "readme.txt", "/home/a/www.txt", "", "C://x", "ftp://host/x",
+          "file:///etc/passwd", "ssh://host", "javascript://x", "smb://share/setup.exe"})
         EXPECT_FALSE(DesktopLaunch::isWebAddress(file)) << file;
     EXPECT_EQ(DesktopLaunch::webUrl("www.example.com").toString(), "http://www.example.com");
     EXPECT_EQ(DesktopLaunch::webUrl("https://a.b/c").toString(), "https://a.b/c");
@@ -56,7 +59,11 @@ TEST(DesktopLaunch, XdgEmailGetsOptionsThenAddresses) {
         DesktopLaunch::xdgEmailArguments(supportMail()),
         QStringList({"--utf8", "--subject", "Support-request for TOOLS\\ZIP.EXE -- Reg.Nr: A&B=1",
                      "--body", "   Line one\nLine 2 100%", "--attach", "/tmp/report one.txt",
-                     "support@example.com", "second@example.org"}));
+                     "--to", "support@example.com", "--to", "second@example.org"}));
+    MailMessage dashed;
+    dashed.to = {"-x@example.com", "--help"};
+    EXPECT_EQ(DesktopLaunch::xdgEmailArguments(dashed),
+              QStringList({"--utf8", "--to", "-x@example.com", "--to", "--help"}));
     MailMessage bare;
     EXPECT_EQ(DesktopLaunch::xdgEmailArguments(bare), QStringList({"--utf8"}));
 }
