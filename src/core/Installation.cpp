@@ -56,10 +56,13 @@ bool openAll(QString& report) {
         if (code == store::FileNotFound && disk.create() == store::Ok) code = disk.open(Mode);
         if (code == store::InvalidKey && disk.buildKeys() == store::Ok) code = disk.open(Mode);
         if (code != store::Ok || file.Open() != LevelBenign) {
-            const store::Status& why = disk.status();
+            const store::Status& status = disk.status();
+            const QString why = status.driverText.isEmpty() ? status.text : status.driverText;
+            const QString name = disk.def().diskName;
             report =
-                QStringLiteral("%1 could not be opened or created: %2.\n")
-                    .arg(disk.def().diskName, why.driverText.isEmpty() ? why.text : why.driverText);
+                why.startsWith(name)
+                    ? why + QStringLiteral(".\n")
+                    : QStringLiteral("%1 could not be opened or created: %2.\n").arg(name, why);
             finishFailed(report);
             closeAll();
             return false;
