@@ -2,10 +2,10 @@
 # Kills "wareloft --install --demo" at random moments and tries each directory again: every
 # interrupted installation must finish on a second --install and pass --check. Then starts
 # pairs of installations together in one directory: one installs, the other is refused.
-# Usage: scripts/kill-install.sh [RUNS] [LONGEST_DELAY_MS] [PAIRS]
+# Usage: scripts/kill-install.sh [RUNS] [LONGEST_DELAY_MS] [PAIRS]   (WARELOFT=path: another build)
 set -uo pipefail
 cd "$(dirname "$0")/.."
-program="$PWD/build/wareloft"
+program="${WARELOFT:-$PWD/build/wareloft}"
 runs=${1:-200}
 longest=${2:-1500}
 pairs=${3:-30}
