@@ -6,6 +6,8 @@
 #include "core/Process.h"
 #include "core/SettingKeys.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
 
@@ -128,6 +130,16 @@ bool addEverythingClass(QString& report) {
     return true;
 }
 
+// A change that an interrupted installation (or start) left in a journal is settled first:
+// the engine undoes or finishes it when the file is opened for writing.
+void settleJournals() {
+    for (int f = 0; f < DataFiles::Count; ++f) {
+        store::StoreFile& file = *DataFiles::instance().manager(DataFiles::File(f)).File;
+        if (!QFile::exists(file.path() + QStringLiteral("-journal"))) continue;
+        if (file.open(store::ReadWrite | store::DenyNone) == store::Ok) file.close();
+    }
+}
+
 } // namespace
 
 QString Installation::passwordProblem(const QString& password) {
@@ -137,11 +149,10 @@ QString Installation::passwordProblem(const QString& password) {
     return {};
 }
 
-// Without creating anything: the users file is only read when it is there. It is opened for
-// writing where it may be, so that a change an interrupted installation left half-done is
-// undone first.
+// Without creating anything: the users file is only read when it is there.
 Installation::Result Installation::check(QString& report) {
     report.clear();
+    settleJournals();
     store::StoreFile& users = *Access::IDE().File;
     int code = users.open(store::ReadWrite | store::DenyNone);
     if (code == store::AccessDenied) code = users.open(store::ReadOnly | store::DenyNone);

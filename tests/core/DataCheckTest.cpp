@@ -107,4 +107,43 @@ TEST_F(DataCheckTest, DamageIsFoundAndNamed) {
     EXPECT_EQ(found["IDE.tps"], "IDE.tps\tsound\t3 records");
 }
 
+// A change cut off in the middle leaves a journal that only a writer can settle: the check
+// says so without touching it, and the next installation attempt settles it.
+TEST_F(DataCheckTest, AnInterruptedChangeIsToldAndSettledByTheNextInstallation) {
+    const QString prd = dataPath("Prd.tps");
+    const QByteArray before = readFile("Prd.tps");
+    QByteArray file, journal;
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(prd).constData(), &db), SQLITE_OK);
+        store::collation::install(db);
+        // A cache of one page: the change reaches the file before it is committed.
+        ASSERT_EQ(sqlite3_exec(db,
+                               "PRAGMA cache_size = 10; BEGIN; UPDATE Prd SET Phone = "
+                               "hex(randomblob(10)); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                               "SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO Prd(Name, "
+                               "Website) SELECT 'P' || i, hex(randomblob(40)) FROM n;",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK)
+            << sqlite3_errmsg(db);
+        file = readFile("Prd.tps");
+        journal = readFile("Prd.tps-journal");
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    ASSERT_FALSE(journal.isEmpty());
+    writeFile("Prd.tps", file);
+    writeFile("Prd.tps-journal", journal);
+
+    auto found = lines(dataDir());
+    EXPECT_TRUE(found["Prd.tps"].startsWith("Prd.tps\tnot sound\ta change was interrupted"))
+        << found["Prd.tps"].toStdString();
+    EXPECT_EQ(readFile("Prd.tps-journal"), journal) << "the check changes nothing";
+
+    QString report;
+    EXPECT_EQ(Installation::check(report), Installation::Refused);
+    EXPECT_EQ(lines(dataDir())["Prd.tps"], "Prd.tps\tsound\t4 records");
+    EXPECT_EQ(readFile("Prd.tps"), before);
+}
+
 } // namespace

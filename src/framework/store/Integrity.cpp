@@ -31,7 +31,8 @@ QString engineProblem(sqlite3* db, int rc) {
     case SQLITE_LOCKED:
         return QStringLiteral("kept busy by a station; try again (%1)").arg(text);
     case SQLITE_READONLY:
-        return QStringLiteral("an interrupted change waits to be undone by the next start (%1)")
+        return QStringLiteral("a change was interrupted; the next start of the program settles "
+                              "it (%1)")
             .arg(text);
     default:
         return text;
