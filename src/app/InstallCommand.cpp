@@ -5,6 +5,7 @@
 #include "framework/host/ConsoleHost.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -97,12 +98,24 @@ int runInstall(const CommandLine::Parsed& command) {
     ConsoleHost host;
     Host::install(&host);
     int code = Failed;
+    QString report, password = command.password;
+    // In a directory without a users file nothing is made before the password is known.
+    const bool fresh = !QFileInfo::exists(QStringLiteral("IDE.tps")) &&
+                       !QFileInfo(QStringLiteral("IDE.tps")).isSymLink();
+    bool asked = command.passwordGiven;
+    if (fresh && !asked) {
+        if (!choosePassword(command, password, report)) {
+            Host::install(nullptr);
+            return refuse(report, Failed);
+        }
+        asked = true;
+    }
     {
         Process process(QDir::currentPath());
         host.setSettings(&process.settings());
-        QString report, password;
         Installation::Result result = Installation::check(report);
-        if (result == Installation::Installed && !choosePassword(command, password, report))
+        if (result == Installation::Installed && !asked &&
+            !choosePassword(command, password, report))
             result = Installation::Failed;
         if (result == Installation::Installed)
             result = Installation::install({password, command.organization, command.demo}, report);

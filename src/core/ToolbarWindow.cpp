@@ -143,7 +143,7 @@ bool ToolbarWindow::eventFilter(QObject* watched, QEvent* event) {
 void ToolbarWindow::fitThickness() {
     if (!dock_ || dock_->isFloating()) return;
     const int thickness = row_ ? Window().minimumHeight() : Window().minimumWidth();
-    owner_.resizeDocks({dock_}, {thickness + (row_ ? 0 : 2)}, row_ ? Qt::Vertical : Qt::Horizontal);
+    owner_.resizeDocks({dock_}, {thickness}, row_ ? Qt::Vertical : Qt::Horizontal);
 }
 
 // Floating, it takes the size of its buttons and stays on the screen.
@@ -153,7 +153,7 @@ void ToolbarWindow::fitOnScreen() {
     const QScreen* screen = dock_->screen() ? dock_->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    QRect place(dock_->frameGeometry().topLeft(), dock_->size().boundedTo(area.size()));
+    QRect place(dock_->geometry().topLeft(), dock_->size().boundedTo(area.size()));
     place.moveRight(std::min(place.right(), area.right()));
     place.moveBottom(std::min(place.bottom(), area.bottom()));
     place.moveLeft(std::max(place.left(), area.left()));
