@@ -1,0 +1,63 @@
+#pragma once
+
+#include "search/TextColumn.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The matches of a search (SearchResultQueue): one row per matching archive entry, numbered
+// 1, 2, 3 ... in record order with 32 bits, so that a search with more matches than 16 bits
+// hold never repeats a number. The texts are read from the search index's columns, which
+// the list shares, so that a list of half a million rows is made without copying texts.
+namespace search {
+
+// The list's columns, in the order of the results window.
+enum class ResultColumn { Nr, CdNr, DiskNr, Name, FileName, Date, Time, Producer, Remarks };
+inline constexpr int ResultColumns = 9;
+
+class ResultList {
+public:
+    enum TextField { Name, File, Producer, Remarks, TextFields };
+    static constexpr int ProducerShown = 30;
+
+    struct Row {
+        quint32 nr = 0;        // SEA:NR
+        quint32 archiveNr = 0; // SEA:ARCHIVENR, the entry's ARC:NR
+        quint16 cdNr = 0;
+        quint16 diskNr = 0;
+        qint32 date = 0;
+        qint32 time = 0;
+        std::array<quint32, TextFields> text{}; // numbers in the columns
+        std::array<quint32, TextFields> rank{}; // order of the texts, once sorted
+    };
+
+    using Columns = std::array<std::shared_ptr<const TextColumn>, TextFields>;
+
+    ResultList() = default;
+    ResultList(Columns columns, std::vector<Row> rows);
+
+    size_t records() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
+    const Row& row(size_t position) const { return rows_[position]; }
+    // SEA:CDISKNAME, SEA:PRGNAME, SEA:PRODUCER (cut to 30 characters), SEA:REMARKS.
+    QString text(size_t position, TextField field) const;
+    std::string_view written(size_t position, TextField field) const;
+    void free();
+
+    // Sorts by keys, each a column and a direction; the entry number decides last.
+    struct Key {
+        ResultColumn column;
+        bool descending;
+    };
+    void sort(const std::vector<Key>& keys);
+
+private:
+    void rank();
+
+    Columns columns_;
+    std::vector<Row> rows_;
+    bool ranked_ = false;
+};
+
+} // namespace search
