@@ -92,4 +92,76 @@ void ResultList::sort(const std::vector<Key>& keys) {
     });
 }
 
+using C = ResultColumn;
+
+std::vector<ResultList::Key> startingOrder() {
+    return {{C::Name, false},
+            {C::FileName, false},
+            {C::Date, true},
+            {C::Time, true},
+            {C::Producer, false}};
+}
+
+std::vector<ResultList::Key> headerOrder(ResultColumn column, bool toggled) {
+    const bool firstDescending = column != C::Date && column != C::Time;
+    std::vector<ResultList::Key> keys = {{column, firstDescending != toggled}};
+    const ResultList::Key name{C::Name, false}, file{C::FileName, false}, date{C::Date, true},
+        time{C::Time, true}, producer{C::Producer, false};
+    switch (column) {
+    case C::Nr:
+    case C::CdNr:
+    case C::DiskNr:
+        keys.insert(keys.end(), {name, file, date, time});
+        break;
+    case C::Name:
+        keys.insert(keys.end(), {file, date, time, producer});
+        break;
+    case C::FileName:
+        keys.insert(keys.end(), {date, time, name, producer});
+        break;
+    case C::Date:
+        keys.insert(keys.end(), {time, file, name, producer});
+        break;
+    case C::Time:
+        keys.insert(keys.end(), {date, file, name, producer});
+        break;
+    case C::Producer:
+        keys.insert(keys.end(), {date, time, file, name});
+        break;
+    case C::Remarks:
+        keys.insert(keys.end(), {date, time, producer, file, name});
+        break;
+    }
+    return keys;
+}
+
+ResultBuilder::ResultBuilder() {
+    for (auto& c : columns_)
+        c = std::make_shared<TextColumn>(true);
+}
+
+void ResultBuilder::add(quint32 archiveNr, quint16 cdNr, quint16 diskNr, qint32 date, qint32 time,
+                        std::string_view name, std::string_view file, std::string_view producer,
+                        std::string_view remarks) {
+    ResultList::Row r;
+    r.nr = quint32(rows_.size() + 1);
+    r.archiveNr = archiveNr;
+    r.cdNr = cdNr;
+    r.diskNr = diskNr;
+    r.date = date;
+    r.time = time;
+    r.text = {columns_[0]->add(name), columns_[1]->add(file), columns_[2]->add(producer),
+              columns_[3]->add(remarks)};
+    rows_.push_back(r);
+}
+
+ResultList ResultBuilder::take() {
+    ResultList::Columns columns;
+    for (int f = 0; f < ResultList::TextFields; ++f)
+        columns[f] = std::move(columns_[f]);
+    ResultList list(std::move(columns), std::move(rows_));
+    *this = ResultBuilder();
+    return list;
+}
+
 } // namespace search

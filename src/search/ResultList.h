@@ -60,4 +60,25 @@ private:
     bool ranked_ = false;
 };
 
+// The order a list starts in: name, file name, date and time newest first, producer.
+std::vector<ResultList::Key> startingOrder();
+// The order of a header click: the column descending (Date and Time ascending) while its
+// toggle is clear, the other way when set, then the column's further keys.
+std::vector<ResultList::Key> headerOrder(ResultColumn column, bool toggled);
+
+// Adds rows to a list as they are read, each with texts of its own: for a pass that makes
+// one list and no index.
+class ResultBuilder {
+public:
+    ResultBuilder();
+    void add(quint32 archiveNr, quint16 cdNr, quint16 diskNr, qint32 date, qint32 time,
+             std::string_view name, std::string_view file, std::string_view producer,
+             std::string_view remarks);
+    ResultList take();
+
+private:
+    std::array<std::shared_ptr<TextColumn>, ResultList::TextFields> columns_;
+    std::vector<ResultList::Row> rows_;
+};
+
 } // namespace search
