@@ -1,6 +1,8 @@
 #include "search/Folding.h"
 
 #include <QChar>
+#include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace search {
@@ -91,13 +93,26 @@ std::string phraseOf(const QString& phrase) {
     return fold(phrase.left(end));
 }
 
+// Searchable forms hold no small ASCII letters, so the first byte that differs decides, read
+// as the keys read it (capitals as small letters).
 int compareFolded(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = keyOrder(static_cast<unsigned char>(a[i]));
-        const unsigned char y = keyOrder(static_cast<unsigned char>(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) {
+            i += size_t(std::countr_zero(x ^ y)) / 8;
+            break;
+        }
     }
+    for (; i < n; ++i)
+        if (a[i] != b[i]) {
+            const unsigned char x = keyOrder(static_cast<unsigned char>(a[i]));
+            const unsigned char y = keyOrder(static_cast<unsigned char>(b[i]));
+            return x < y ? -1 : 1;
+        }
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "search/Folding.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace search {
 
@@ -32,12 +33,13 @@ void ResultList::rank() {
     if (ranked_) return;
     for (int f = 0; f < TextFields; ++f) {
         const TextColumn& column = *columns_[f];
-        std::vector<quint32> values;
-        values.reserve(rows_.size());
+        std::vector<quint64> used((size_t(column.size()) + 63) / 64, 0);
         for (const Row& r : rows_)
-            values.push_back(r.text[f]);
-        std::sort(values.begin(), values.end());
-        values.erase(std::unique(values.begin(), values.end()), values.end());
+            used[r.text[f] >> 6] |= quint64(1) << (r.text[f] & 63);
+        std::vector<quint32> values;
+        for (size_t w = 0; w < used.size(); ++w)
+            for (quint64 bits = used[w]; bits; bits &= bits - 1)
+                values.push_back(quint32(w * 64 + size_t(std::countr_zero(bits))));
         auto key = [&](quint32 v) {
             const std::string_view k = column.folded(v);
             return f == Producer ? leftChars(k, ProducerShown) : k;
@@ -58,38 +60,100 @@ void ResultList::rank() {
     ranked_ = true;
 }
 
-void ResultList::sort(const std::vector<Key>& keys) {
+namespace {
+
+qint64 valueOf(const ResultList::Row& r, ResultColumn c) {
+    switch (c) {
+    case ResultColumn::Nr:
+        return r.nr;
+    case ResultColumn::CdNr:
+        return r.cdNr;
+    case ResultColumn::DiskNr:
+        return r.diskNr;
+    case ResultColumn::Name:
+        return r.rank[ResultList::Name];
+    case ResultColumn::FileName:
+        return r.rank[ResultList::File];
+    case ResultColumn::Date:
+        return r.date;
+    case ResultColumn::Time:
+        return r.time;
+    case ResultColumn::Producer:
+        return r.rank[ResultList::Producer];
+    case ResultColumn::Remarks:
+        return r.rank[ResultList::Remarks];
+    }
+    return 0;
+}
+
+} // namespace
+
+// The leading keys are packed into one number per row, so that most of the sort moves pairs
+// of numbers; rows whose packed numbers are equal are then ordered by all keys.
+void ResultList::sort(const std::vector<Key>& given) {
     rank();
-    auto value = [](const Row& r, ResultColumn c) -> qint64 {
-        switch (c) {
-        case ResultColumn::Nr:
-            return r.nr;
-        case ResultColumn::CdNr:
-            return r.cdNr;
-        case ResultColumn::DiskNr:
-            return r.diskNr;
-        case ResultColumn::Name:
-            return r.rank[Name];
-        case ResultColumn::FileName:
-            return r.rank[File];
-        case ResultColumn::Date:
-            return r.date;
-        case ResultColumn::Time:
-            return r.time;
-        case ResultColumn::Producer:
-            return r.rank[Producer];
-        case ResultColumn::Remarks:
-            return r.rank[Remarks];
-        }
-        return 0;
+    std::vector<Key> keys = given;
+    keys.push_back({ResultColumn::Nr, false});
+    const size_t n = rows_.size();
+    if (n < 2) return;
+    struct Packed {
+        Key key;
+        qint64 low;
+        quint64 span;
+        int bits;
     };
-    std::sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
-        for (const Key& k : keys) {
-            const qint64 x = value(a, k.column), y = value(b, k.column);
-            if (x != y) return k.descending ? x > y : x < y;
+    std::vector<Packed> packed;
+    int used = 0;
+    for (const Key& k : keys) {
+        qint64 low = valueOf(rows_[0], k.column), high = low;
+        for (const Row& r : rows_) {
+            const qint64 v = valueOf(r, k.column);
+            low = std::min(low, v);
+            high = std::max(high, v);
         }
-        return a.nr < b.nr;
-    });
+        const quint64 span = quint64(high - low);
+        const int bits = int(std::bit_width(span));
+        if (used + bits > 64) break;
+        used += bits;
+        packed.push_back({k, low, span, bits});
+    }
+    const bool whole = packed.size() == keys.size();
+    std::vector<std::pair<quint64, quint32>> order(n);
+    for (size_t i = 0; i < n; ++i) {
+        quint64 key = 0;
+        for (const Packed& p : packed) {
+            quint64 u = quint64(valueOf(rows_[i], p.key.column) - p.low);
+            if (p.key.descending) u = p.span - u;
+            key = p.bits ? (key << p.bits) | u : key;
+        }
+        order[i] = {key, quint32(i)};
+    }
+    std::sort(order.begin(), order.end());
+    if (!whole) {
+        auto less = [&](const std::pair<quint64, quint32>& x,
+                        const std::pair<quint64, quint32>& y) {
+            const Row& a = rows_[x.second];
+            const Row& b = rows_[y.second];
+            for (const Key& k : keys) {
+                const qint64 u = valueOf(a, k.column), v = valueOf(b, k.column);
+                if (u != v) return k.descending ? u > v : u < v;
+            }
+            return false;
+        };
+        for (size_t i = 0; i < n;) {
+            size_t j = i + 1;
+            while (j < n && order[j].first == order[i].first)
+                ++j;
+            if (j - i > 1)
+                std::sort(order.begin() + qsizetype(i), order.begin() + qsizetype(j), less);
+            i = j;
+        }
+    }
+    std::vector<Row> sorted;
+    sorted.reserve(n);
+    for (const auto& o : order)
+        sorted.push_back(rows_[o.second]);
+    rows_.swap(sorted);
 }
 
 using C = ResultColumn;
