@@ -58,13 +58,24 @@ unsigned char keyOrder(unsigned char c) {
 
 void fold(const char* text, size_t length, std::string& out) {
     const auto* s = reinterpret_cast<const unsigned char*>(text);
-    out.reserve(out.size() + length);
     size_t i = 0;
+    // Runs of ASCII are copied with their small letters raised, without decoding.
+    auto ascii = [&] {
+        size_t end = i;
+        while (end < length && s[end] < 0x80)
+            ++end;
+        const size_t at = out.size();
+        out.resize(at + (end - i));
+        char* o = out.data() + at;
+        for (; i < end; ++i, ++o)
+            *o = char((s[i] >= 'a' && s[i] <= 'z') ? s[i] - 32 : s[i]);
+    };
+    ascii();
+    if (i == length) return;
+    out.reserve(out.size() + (length - i) + 8);
     while (i < length) {
-        const unsigned char c = s[i];
-        if (c < 0x80) {
-            out += char((c >= 'a' && c <= 'z') ? c - 32 : c);
-            ++i;
+        if (s[i] < 0x80) {
+            ascii();
             continue;
         }
         char32_t cp;

@@ -21,6 +21,11 @@ std::string phraseOf(const QString& phrase);
 // Compares two searchable forms in the order of the keys: < 0, 0 or > 0.
 int compareFolded(std::string_view a, std::string_view b);
 
+// A byte of a searchable form as the key order reads it.
+inline unsigned char keyByte(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
+
 // The first `characters` characters of UTF-8 text.
 std::string_view leftChars(std::string_view utf8, int characters);
 

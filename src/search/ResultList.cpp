@@ -44,15 +44,35 @@ void ResultList::rank() {
             const std::string_view k = column.folded(v);
             return f == Producer ? leftChars(k, ProducerShown) : k;
         };
-        std::vector<quint32>& byKey = values;
-        std::sort(byKey.begin(), byKey.end(),
-                  [&](quint32 a, quint32 b) { return compareFolded(key(a), key(b)) < 0; });
+        // The first sixteen bytes as numbers decide most comparisons.
+        struct Sorted {
+            quint64 high, low;
+            quint32 value;
+        };
+        std::vector<Sorted> byKey;
+        byKey.reserve(values.size());
+        for (quint32 v : values) {
+            const std::string_view k = key(v);
+            quint64 part[2] = {0, 0};
+            for (size_t i = 0; i < 16 && i < k.size(); ++i)
+                part[i / 8] |= quint64(keyByte(static_cast<unsigned char>(k[i])))
+                               << (8 * (7 - i % 8));
+            byKey.push_back({part[0], part[1], v});
+        }
+        std::sort(byKey.begin(), byKey.end(), [&](const Sorted& a, const Sorted& b) {
+            if (a.high != b.high) return a.high < b.high;
+            if (a.low != b.low) return a.low < b.low;
+            return compareFolded(key(a.value), key(b.value)) < 0;
+        });
         // Texts equal in key order share a rank.
         std::vector<quint32> rankOf(column.size());
         quint32 r = 0;
         for (size_t i = 0; i < byKey.size(); ++i) {
-            if (i > 0 && compareFolded(key(byKey[i - 1]), key(byKey[i])) != 0) ++r;
-            rankOf[byKey[i]] = r;
+            const Sorted& a = byKey[i];
+            if (i > 0 && (a.high != byKey[i - 1].high || a.low != byKey[i - 1].low ||
+                          compareFolded(key(byKey[i - 1].value), key(a.value)) != 0))
+                ++r;
+            rankOf[a.value] = r;
         }
         for (Row& row : rows_)
             row.rank[f] = rankOf[row.text[f]];
