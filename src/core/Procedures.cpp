@@ -1,6 +1,7 @@
 #include "core/Procedures.h"
 
 #include "scan/DriveConfiguration.h"
+#include "search/SearchWindow.h"
 
 #include <map>
 
@@ -27,7 +28,7 @@ constexpr Listing listings[] = {
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Search, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Search, Way::OwnThread, [] { Search(); }, nullptr},
     {Procedure::NewCd, Way::CallersThread, nullptr, nullptr},
     {Procedure::NewDisk, Way::CallersThread, nullptr, nullptr},
     {Procedure::IncludeToMedium, Way::CallersThread, nullptr, nullptr},

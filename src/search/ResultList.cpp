@@ -3,12 +3,16 @@
 #include "search/Folding.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 
 namespace search {
 
 ResultList::ResultList(Columns columns, std::vector<Row> rows)
-    : columns_(std::move(columns)), rows_(std::move(rows)) {}
+    : columns_(std::move(columns)), rows_(std::move(rows)) {
+    static std::atomic<quint64> made{0};
+    serial_ = ++made;
+}
 
 std::string_view ResultList::written(size_t position, TextField field) const {
     const std::string_view text = columns_[field]->written(rows_[position].text[field]);
@@ -25,6 +29,7 @@ void ResultList::free() {
     rows_.shrink_to_fit();
     columns_ = {};
     ranked_ = false;
+    serial_ = 0;
 }
 
 // Each row gets, per text, the place of its text among the list's texts in key order, so

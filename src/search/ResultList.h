@@ -38,6 +38,8 @@ public:
     ResultList(Columns columns, std::vector<Row> rows);
 
     size_t records() const { return rows_.size(); }
+    // Tells lists apart: every list made by a search has a number of its own.
+    quint64 serial() const { return serial_; }
     bool empty() const { return rows_.empty(); }
     const Row& row(size_t position) const { return rows_[position]; }
     // SEA:CDISKNAME, SEA:PRGNAME, SEA:PRODUCER (cut to 30 characters), SEA:REMARKS.
@@ -58,6 +60,7 @@ private:
     Columns columns_;
     std::vector<Row> rows_;
     bool ranked_ = false;
+    quint64 serial_ = 0;
 };
 
 // The order a list starts in: name, file name, date and time newest first, producer.

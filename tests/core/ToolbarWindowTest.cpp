@@ -60,8 +60,9 @@ TEST_F(ToolbarWindowTest, TwelveButtonsInOrderWithTheirTextsAndIcons) {
 }
 
 TEST_F(ToolbarWindowTest, NothingPretendsToWorkBeforeItsProcedureExists) {
+    // Only Search (button 5) is built so far.
     runFrame(
-        QStringLiteral("System"), [&](TestFrame&) { EXPECT_EQ(enabledButtons(), QList<int>()); },
+        QStringLiteral("System"), [&](TestFrame&) { EXPECT_EQ(enabledButtons(), QList<int>{5}); },
         QStringLiteral("Secret"));
 }
 
