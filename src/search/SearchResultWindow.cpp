@@ -74,7 +74,7 @@ void SearchResultWindow::build() {
     view_->horizontalHeader()->setHighlightSections(false);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     view_->setAccessibleName(QStringLiteral("Browse Search Results"));
-    view_->setMinimumSize(640, 300);
+    view_->setMinimumHeight(300);
     C().custom(List, view_).at(0, 0, 1, 5);
     C().button(PrintButton, QStringLiteral("Pr&int")).at(1, 0);
     C().button(ActionButton, QString()).at(1, 1);
@@ -91,6 +91,8 @@ void SearchResultWindow::build() {
         if (action_.mode != 0) runAction();
     });
     connect(view_, &QWidget::customContextMenuRequested, this, [this] { popup(); });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { rowChanged(); });
     restoreColumns();
     applyColour();
     load();
@@ -105,9 +107,6 @@ void SearchResultWindow::load() {
     list.sort(search::startingOrder());
     model_->setList(std::move(list));
     toggled_ = {};
-    connect(
-        view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this] { rowChanged(); }, Qt::UniqueConnection);
     if (model_->rowCount() > 0) view_->selectRow(0);
     rowChanged();
 }
@@ -117,10 +116,19 @@ void SearchResultWindow::restoreColumns() {
     std::vector<search::ColumnSpec> columns = search::parseColumns(kept);
     if (columns.size() != size_t(search::ResultColumns))
         columns = search::parseColumns(QString::fromLatin1(search::ResultsFormat));
-    const int quarter = std::max(1, view_->fontMetrics().averageCharWidth());
-    for (int c = 0; c < search::ResultColumns; ++c)
-        view_->setColumnWidth(c, columns[size_t(c)].width * quarter / 4 * 2);
+    // Widths are kept in quarters of an average character.
+    const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
+                                    view_->fontMetrics().horizontalAdvance(QLatin1Char('0'))});
+    std::vector<int> widths;
+    for (const search::ColumnSpec& c : columns)
+        widths.push_back(c.width);
     model_->setColumns(std::move(columns));
+    int total = 0;
+    for (int c = 0; c < search::ResultColumns; ++c) {
+        view_->setColumnWidth(c, std::max(8, widths[size_t(c)] * character / 4));
+        total += view_->columnWidth(c);
+    }
+    view_->setMinimumWidth(std::min(total + 24, 1000));
 }
 
 void SearchResultWindow::saveColumns() {
@@ -128,10 +136,11 @@ void SearchResultWindow::saveColumns() {
     const QString format = search::parseColumns(kept).size() == size_t(search::ResultColumns)
                                ? kept
                                : QString::fromLatin1(search::ResultsFormat);
-    const int quarter = std::max(1, view_->fontMetrics().averageCharWidth());
+    const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
+                                    view_->fontMetrics().horizontalAdvance(QLatin1Char('0'))});
     std::vector<int> widths;
     for (int c = 0; c < search::ResultColumns; ++c)
-        widths.push_back(view_->columnWidth(c) * 4 / 2 / quarter);
+        widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);
     INIMgr().Update(FrameRules::userSection(), Settings::SearchBrowse,
                     search::withWidths(format, widths));
 }

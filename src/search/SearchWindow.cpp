@@ -6,11 +6,13 @@
 #include "core/Notices.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
+#include "framework/host/Images.h"
 #include "search/ArchiveSearch.h"
 #include "search/SearchResultWindow.h"
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QWidget>
 
 namespace {
 
@@ -47,6 +49,7 @@ int SearchWindow::Init() {
 
 void SearchWindow::build() {
     SetTitle(QStringLiteral("Extended Search"));
+    Window().setWindowIcon(Images::icon(QStringLiteral("Seek.ico")));
     C().group(SubjectGroup, QStringLiteral("Subject"))
         .at(0, 0, 1, 4)
         .tip(QStringLiteral("Choose subject"));
@@ -79,8 +82,13 @@ void SearchWindow::build() {
         C().Disable(FromCalendar);
         C().Disable(TillCalendar);
     }
-    for (int c : {FromCalendar, FromPrompt, FromEntry, TillPrompt, TillEntry, TillCalendar})
+    // Hidden date controls keep their room, so the window does not change size.
+    for (int c : {FromCalendar, FromPrompt, FromEntry, TillPrompt, TillEntry, TillCalendar}) {
+        QSizePolicy policy = C().widget(c)->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        C().widget(c)->setSizePolicy(policy);
         C().Hide(c);
+    }
 }
 
 int SearchWindow::Kill() {
