@@ -46,6 +46,8 @@ bool ArchiveScan::version(Version& out) {
     store::sql::Stmt stmt;
     if (stmt.prepare(db, schema.pragma("data_version")) != SQLITE_OK || stmt.step() != SQLITE_ROW)
         return fail("Reading the archive's version");
+    out.station = file_->store().station();
+    out.connection = quintptr(db);
     out.others = sqlite3_column_int64(stmt, 0);
     out.own = sqlite3_total_changes(db);
     return true;

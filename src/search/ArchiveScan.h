@@ -43,6 +43,8 @@ public:
     // Tells whether the archive may have changed since the last call: changes by other
     // stations and by this one. Changes since `version` is a fresh token.
     struct Version {
+        qint64 station = -1; // the store reading: another store is another archive
+        quintptr connection = 0;
         qint64 others = -1;
         qint64 own = -1;
         bool operator==(const Version&) const = default;

@@ -8,6 +8,18 @@
 
 namespace search {
 
+namespace {
+
+// SEA:PRODUCER holds 30 characters, without trailing blanks.
+std::string_view producerShown(std::string_view text) {
+    std::string_view cut = leftChars(text, ResultList::ProducerShown);
+    while (!cut.empty() && cut.back() == ' ')
+        cut.remove_suffix(1);
+    return cut;
+}
+
+} // namespace
+
 ResultList::ResultList(Columns columns, std::vector<Row> rows)
     : columns_(std::move(columns)), rows_(std::move(rows)) {
     static std::atomic<quint64> made{0};
@@ -16,7 +28,7 @@ ResultList::ResultList(Columns columns, std::vector<Row> rows)
 
 std::string_view ResultList::written(size_t position, TextField field) const {
     const std::string_view text = columns_[field]->written(rows_[position].text[field]);
-    return field == Producer ? leftChars(text, ProducerShown) : text;
+    return field == Producer ? producerShown(text) : text;
 }
 
 QString ResultList::text(size_t position, TextField field) const {
@@ -47,7 +59,7 @@ void ResultList::rank() {
                 values.push_back(quint32(w * 64 + size_t(std::countr_zero(bits))));
         auto key = [&](quint32 v) {
             const std::string_view k = column.folded(v);
-            return f == Producer ? leftChars(k, ProducerShown) : k;
+            return f == Producer ? producerShown(k) : k;
         };
         // The first sixteen bytes as numbers decide most comparisons.
         struct Sorted {

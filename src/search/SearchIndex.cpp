@@ -168,7 +168,9 @@ bool SearchIndex::refresh(ArchiveScan& scan, const Progress& progress) {
     ArchiveScan::Version now;
     if (!scan.version(now)) return false;
     if (built_ && now == version_) return true;
-    if (!(built_ ? update(scan) : build(scan, progress))) {
+    const bool sameArchive =
+        built_ && now.station == version_.station && now.connection == version_.connection;
+    if (!(sameArchive ? update(scan) : build(scan, progress))) {
         clear();
         return false;
     }
