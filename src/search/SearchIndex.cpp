@@ -20,6 +20,12 @@ public:
     explicit Dedupe(const TextColumn& column) : column_(column) { grow(1024); }
 
     quint32 add(TextColumn& column, std::string_view text) {
+        // A field whose texts nearly all differ (file names) is not worth the looking up.
+        if (++adds_ == Trial && count_ * 10 > adds_ * 9) {
+            slots_ = {};
+            off_ = true;
+        }
+        if (off_) return column.add(text);
         if ((count_ + 1) * 2 > slots_.size()) grow(slots_.size() * 2);
         size_t at = std::hash<std::string_view>{}(text) & (slots_.size() - 1);
         while (slots_[at] != Empty) {
@@ -32,6 +38,7 @@ public:
 
 private:
     static constexpr quint32 Empty = 0xFFFFFFFFu;
+    static constexpr size_t Trial = 65536;
     void grow(size_t size) {
         slots_.assign(size, Empty);
         for (quint32 v = 0; v < column_.size(); ++v) {
@@ -44,6 +51,8 @@ private:
     const TextColumn& column_;
     std::vector<quint32> slots_;
     size_t count_ = 0;
+    size_t adds_ = 0;
+    bool off_ = false;
 };
 
 std::array<std::string_view, SearchIndex::Fields> textsOf(const ScanRow& row) {
