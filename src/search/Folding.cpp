@@ -61,18 +61,16 @@ void fold(const char* text, size_t length, std::string& out) {
     size_t i = 0;
     // Runs of ASCII are copied with their small letters raised, without decoding.
     auto ascii = [&] {
-        size_t end = i;
-        while (end < length && s[end] < 0x80)
-            ++end;
         const size_t at = out.size();
-        out.resize(at + (end - i));
+        out.resize(at + (length - i));
         char* o = out.data() + at;
-        for (; i < end; ++i, ++o)
-            *o = char((s[i] >= 'a' && s[i] <= 'z') ? s[i] - 32 : s[i]);
+        const size_t from = i;
+        for (; i < length && s[i] < 0x80; ++i)
+            o[i - from] = char((s[i] >= 'a' && s[i] <= 'z') ? s[i] - 32 : s[i]);
+        out.resize(at + (i - from));
     };
     ascii();
     if (i == length) return;
-    out.reserve(out.size() + (length - i) + 8);
     while (i < length) {
         if (s[i] < 0x80) {
             ascii();

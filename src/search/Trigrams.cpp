@@ -24,7 +24,8 @@ unsigned char* putVarint(unsigned char* p, quint32 v) {
 // Runs `each(bucket, text)` for every three-byte run of every text; a run repeated within a
 // text is reported once per bucket thanks to `last`.
 template <class Each>
-void walk(const TextColumn& column, quint32 texts, int bits, std::vector<qint64>& last, Each each) {
+void walk(const TextColumn& column, quint32 texts, int bits, std::vector<quint32>& last,
+          Each each) {
     const char* pool = column.pool().data();
     const auto& start = column.starts();
     const int shift = 32 - bits;
@@ -35,9 +36,9 @@ void walk(const TextColumn& column, quint32 texts, int bits, std::vector<qint64>
                                   quint32(static_cast<unsigned char>(pool[i + 1])) << 8 |
                                   quint32(static_cast<unsigned char>(pool[i + 2])) << 16;
             const quint32 b = (three * 0x9E3779B1u) >> shift;
-            if (last[b] == qint64(t)) continue;
-            each(b, quint32(t - last[b]));
-            last[b] = t;
+            if (last[b] == t + 1) continue;
+            each(b, t + 1 - last[b]); // `last` counts from 1: 0 is none
+            last[b] = t + 1;
         }
     }
 }
@@ -59,8 +60,8 @@ void Trigrams::build(const TextColumn& column) {
     covered_ = column.size();
     bits_ = std::clamp(int(std::bit_width(covered_)) - 2, 12, 20);
     const size_t buckets = size_t(1) << bits_;
-    std::vector<qint64> last(buckets, -1);
-    std::vector<quint64> length(buckets + 1, 0);
+    std::vector<quint32> last(buckets, 0);
+    std::vector<quint32> length(buckets + 1, 0);
     walk(column, covered_, bits_, last,
          [&](quint32 b, quint32 gap) { length[b] += varintLength(gap); });
     bucket_.assign(buckets + 1, 0);
@@ -72,7 +73,7 @@ void Trigrams::build(const TextColumn& column) {
     bucket_[buckets] = quint32(total);
     postings_.assign(total, 0);
     std::vector<quint32> at(bucket_.begin(), bucket_.end() - 1);
-    std::fill(last.begin(), last.end(), -1);
+    std::fill(last.begin(), last.end(), 0);
     walk(column, covered_, bits_, last, [&](quint32 b, quint32 gap) {
         at[b] = quint32(putVarint(postings_.data() + at[b], gap) - postings_.data());
     });
