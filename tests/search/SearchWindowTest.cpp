@@ -2,6 +2,7 @@
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "framework/DayNumbers.h"
+#include "framework/window/WindowRegistry.h"
 #include "search/ResultModel.h"
 #include "search/SearchResultWindow.h"
 #include "support/CatalogueTest.h"
@@ -85,9 +86,11 @@ protected:
                         return dynamic_cast<R*>(model->parent());
         return nullptr;
     }
+    // Closes this test's windows, and only those.
     void closeAll() {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible()) top->close();
+        for (Instance i : {Instance::SearchResults, Instance::Search})
+            if (WindowController* w = WindowRegistry::Top(int(GLO.Threads.thread(i))))
+                w->TopLevel().close();
         settleEvents();
     }
     R* search(S& w, int subject, const QString& phrase) {
