@@ -1,6 +1,7 @@
 #include "archive/ArchiveMedia.h"
 
 #include "core/DataFiles.h"
+#include "core/Process.h"
 #include "framework/store/Positions.h"
 
 #include <limits>
@@ -26,6 +27,27 @@ private:
 };
 
 // Medium names compare as keys do: letter case and trailing blanks aside.
+// Look-ups that read the store many times share one read of it; each would otherwise begin
+// and end a read of its own. Inside a transaction of the caller they simply join it.
+class OneRead {
+public:
+    OneRead() {
+        if (!Process::running()) return;
+        store_ = &Process::instance().store();
+        began_ = store_->begin({}, BusySeconds) == store::Ok;
+    }
+    ~OneRead() {
+        if (began_) store_->commit();
+    }
+    OneRead(const OneRead&) = delete;
+    OneRead& operator=(const OneRead&) = delete;
+
+private:
+    static constexpr int BusySeconds = 2;
+    store::RecordStore* store_ = nullptr;
+    bool began_ = false;
+};
+
 bool sameText(const QString& a, const QString& b) {
     return RecordBuffer::sameKeyValue(Text::fit(a, a.size()), Text::fit(b, b.size()));
 }
@@ -33,6 +55,7 @@ bool sameText(const QString& a, const QString& b) {
 // Jumps through the key's distinct values from 1 up; the first value without an entry.
 quint16 lowestFree(int key, quint16 ArchiefRecord::*number) {
     const Probe probe;
+    const OneRead together;
     if (!probe.file()) return 0;
     ArchiefRecord entry;
     for (quint32 n = 1; n <= std::numeric_limits<quint16>::max(); ++n) {
