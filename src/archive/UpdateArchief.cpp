@@ -71,6 +71,11 @@ int UpdateArchiefWindow::Init() {
     if (recordNumber_ != 0 && !loadRecord()) return LevelFatal;
     fillDrives();
     SetTitle(UpdateArchiefRules::requestCaption(Request, ARC.Naam));
+    // New media start at the file name, the other kinds at choosing the file.
+    if (kind_ == Kinds::NewCd || kind_ == Kinds::NewDisk)
+        FirstField = FileNameEntry;
+    else if (kind_ != Kinds::NoKind)
+        FirstField = ChooseFileButton;
     DeleteAction = 3; // a delete shows the form; its OK asks before deleting
     if (const int level = Open()) return level;
     DeleteAction = 2;

@@ -5,6 +5,8 @@
 #include "framework/window/Keys.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -54,9 +56,17 @@ void CalendarWindow::build() {
         C().prompt(FirstHead + column, QString::fromLatin1(Heads[column])).at(2, column);
         C().widget(FirstHead + column)->setProperty("alignment", int(Qt::AlignCenter));
     }
+    const QFontMetrics metrics(C().widget(TitleText)->fontMetrics());
     for (int cell = 0; cell < CalendarMonth::Cells; ++cell) {
-        C().button(FirstCell + cell, QString()).at(3 + cell / Columns, cell % Columns).width(3);
-        C().widget(FirstCell + cell)->setFocusPolicy(Qt::StrongFocus);
+        C().button(FirstCell + cell, QString()).at(3 + cell / Columns, cell % Columns);
+        QWidget* button = C().widget(FirstCell + cell);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("888")) + 14);
+    }
+    auto* grid = qobject_cast<QGridLayout*>(C().Content().layout());
+    for (int spin : {MonthSpin, YearSpin}) {
+        C().widget(spin)->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("88888")) + 28);
+        if (grid) grid->setAlignment(C().widget(spin), Qt::AlignLeft);
     }
 }
 

@@ -2,17 +2,23 @@
 
 #include "core/DataFiles.h"
 #include "core/Globals.h"
+#include "core/Process.h"
+#include "framework/window/WindowController.h"
 #include "support/CatalogueTest.h"
 
 #include <QStringList>
+#include <memory>
 
-// A catalogue whose drives are configured (A: floppy, C: hard disk, E: and G: CD, F: ZIP)
-// and whose drives E, F, A and C stand for folders in the data directory, with helpers to
-// add entries and to read back what the archive holds.
-class ArchiveFixture : public CatalogueTest {
+// The archive of a data directory whose drives are configured (A: floppy, C: hard disk, E:
+// and G: CD, F: ZIP) and whose drives E, F, A and C stand for folders in it, with helpers
+// to add entries and to read back what the archive holds. No users: the windows run as a
+// user of level 3.
+class ArchiveFixture : public DataDirTest {
 protected:
     void SetUp() override {
-        CatalogueTest::SetUp();
+        DataDirTest::SetUp();
+        process = std::make_unique<Process>(dataDir());
+        WindowController::SetServices(&process->errors(), &process->settings());
         for (const auto& [root, kind] : {std::pair{"A:\\", "Floppy"},
                                          {"C:\\", "HD"},
                                          {"E:\\", "CD"},
@@ -29,9 +35,12 @@ protected:
         Access::Drv().Open();
     }
     void TearDown() override {
+        settleEvents();
         Access::Drv().Close();
         Access::Archief().Close();
-        CatalogueTest::TearDown();
+        WindowController::SetServices(nullptr, nullptr);
+        process.reset();
+        DataDirTest::TearDown();
     }
 
     void addDrive(const QString& root, const QString& kind) {
@@ -76,5 +85,6 @@ protected:
         return Access::Archief().File->get(ArcKey::IDkey, into) == store::Ok;
     }
 
+    std::unique_ptr<Process> process;
     QString cd, zip, floppy, harddisk;
 };
