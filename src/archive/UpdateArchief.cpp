@@ -51,8 +51,8 @@ int UpdateArchief(quint8 kindA, quint8 kindB, quint32 recordNumber) {
 }
 
 UpdateArchiefWindow::UpdateArchiefWindow(quint8 kindA, quint8 kindB, quint32 recordNumber)
-    : WindowController(QStringLiteral("UpdateArchief")), kindA_(kindA), kindB_(kindB),
-      recordNumber_(recordNumber), kind_(UpdateArchiefRules::kindOf(kindA, kindB)) {
+    : WindowController(QStringLiteral("UpdateArchief")), recordNumber_(recordNumber),
+      kind_(UpdateArchiefRules::kindOf(kindA, kindB)) {
     SingleInstance = {[] { return int(GLO.Threads.thread(Instance::ArchiveForm)); },
                       [](int t) { GLO.Threads.set(Instance::ArchiveForm, quint32(t)); }};
 }
@@ -102,8 +102,6 @@ void UpdateArchiefWindow::fillDrives() {
 }
 
 void UpdateArchiefWindow::afterOpening() {
-    nameAtOpening_ = ARC.CDiskNaam;
-    naamAtOpening_ = ARC.Naam;
     rememberedCd_ = INIMgr().Fetch(Settings::CDDrive);
     rememberedFd_ = INIMgr().Fetch(Settings::FDDrive);
     ArchiveDrives::sort();

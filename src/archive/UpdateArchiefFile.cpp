@@ -72,7 +72,6 @@ void UpdateArchiefWindow::takeFile(const QString& hostFile) {
             return;
         }
         if (!readEntry(path, entry)) return;
-        root_ = root;
         checkAndFill(root, rest, entry);
         C().Disable(DriveList);
         break;
@@ -87,7 +86,6 @@ void UpdateArchiefWindow::takeFile(const QString& hostFile) {
             return;
         }
         if (!readEntry(candidate, entry)) return;
-        root_ = medium;
         checkAndFill(medium, rest, entry);
         break;
     }

@@ -46,7 +46,6 @@ void UpdateArchiefWindow::showDriveKind() {
 }
 
 void UpdateArchiefWindow::prepareNewMedium() {
-    newMedium_ = true;
     GLO.DriveQueue.buffer = DriveQueueEntry();
     QString proposed;
     if (kind_ == Kinds::NewCd) {
@@ -98,7 +97,6 @@ void UpdateArchiefWindow::numberCd() {
     clearEntry();
     ARC.CdNr = newCd_;
     ARC.CDiskNaam = GLO.DriveQueue.buffer.DRIVE.str();
-    root_ = GLO.DriveQueue.buffer.DRIVE.str();
 }
 
 void UpdateArchiefWindow::numberDisk() {
@@ -106,7 +104,6 @@ void UpdateArchiefWindow::numberDisk() {
     clearEntry();
     ARC.DiskNr = quint16(newDisk_);
     ARC.CDiskNaam = GLO.DriveQueue.buffer.DRIVE.str();
-    root_ = GLO.DriveQueue.buffer.DRIVE.str();
 }
 
 // A file more for the medium highlighted in the archive browse, with its numbers.

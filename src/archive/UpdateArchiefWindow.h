@@ -114,7 +114,6 @@ private:
     void showRunForTab();
     void tell(const QString& text, const QString& caption = QStringLiteral("Wareloft"));
 
-    quint8 kindA_, kindB_;
     quint32 recordNumber_;
     Kinds kind_;
     Text website_{40};
@@ -122,14 +121,11 @@ private:
     Text phone_{30};
     quint16 newCd_ = 0;
     quint32 newDisk_ = 0;
-    QString root_; // the drive root of the chosen file
     QString runPath_;
     bool runLocal_ = false;
     int runMode_ = 0;
     QString rememberedCd_, rememberedFd_;
-    QString nameAtOpening_, naamAtOpening_;
     std::vector<FieldValue> asOpened_;
-    bool newMedium_ = false;
     bool started_ = false;
     bool counted_ = false;
 };

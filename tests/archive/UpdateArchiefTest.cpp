@@ -480,6 +480,21 @@ TEST_F(UpdateArchiefTest, ADriveWhoseFolderIsMissingIsNotReady) {
     EXPECT_TRUE(entries().isEmpty());
 }
 
+TEST_F(UpdateArchiefTest, WithoutADriveOfItsKindANewDiskIsNotNumbered) {
+    for (const char* root : {"A:\\", "C:\\", "F:\\"}) {
+        DRV.DRIVE = root;
+        ASSERT_EQ(Access::Drv().TryFetch(DrvKey::KeyDrive), LevelBenign);
+        ASSERT_EQ(Access::Drv().UseFile(), LevelBenign);
+        Access::Drv().File->erase();
+    }
+    run(InsertRecord, 2, 0, 0, [&](QWidget& w) {
+        EXPECT_EQ(choices(w, W::DriveList), QStringList());
+        EXPECT_EQ(shown(w, W::DiskNrEntry), "");
+        press(w, W::CancelButton);
+    });
+    EXPECT_EQ(host.lastMessage()->text, "Drive not found in configuration, please correct this");
+}
+
 TEST_F(UpdateArchiefTest, AFileGoneSinceTheDialogIsToldAndNotFilledIn) {
     host.answerFile(QDir(cd).filePath("VANISHED.EXE"));
     run(InsertRecord, 1, 0, 0, [&](QWidget& w) {
