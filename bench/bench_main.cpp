@@ -5,6 +5,7 @@
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only search]
 
 #include "bench/Catalogue.h"
+#include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -149,8 +150,10 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes)
+    for (qint64 n : sizes) {
         runSize(n, keep);
+        if (!onlySearch) NumberingBench::run(n, sizeLabel(n));
+    }
     Host::install(nullptr);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "search/SearchResultWindow.h"
 
+#include "archive/UpdateArchief.h"
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
@@ -8,6 +9,7 @@
 #include "core/SettingKeys.h"
 #include "framework/host/Host.h"
 #include "framework/host/Images.h"
+#include "framework/window/Requests.h"
 #include "search/ColumnFormat.h"
 #include "search/ResultModel.h"
 #include "search/ResultTitles.h"
@@ -36,7 +38,10 @@ QColor colourOf(qint32 bgr) {
 
 } // namespace
 
-SearchResultWindow::FormOpener SearchResultWindow::OpenArchiveForm = nullptr;
+SearchResultWindow::FormOpener SearchResultWindow::OpenArchiveForm = [](quint32 archiveNr) {
+    Protocol::GlobalRequest = ChangeRecord;
+    UpdateArchief(4, 0, archiveNr);
+};
 
 void SearchResult(qint64 count, qint32 from, qint32 till, const QString& phrase,
                   const QString& subjectLabel) {
@@ -209,22 +214,11 @@ void SearchResultWindow::runAction() {
     if (action_.mode != 0) launchRow(action_);
 }
 
+// The archive form says "Can not find record" itself for an entry deleted since the search.
 void SearchResultWindow::properties() {
     const int row = currentRow();
     if (row < 0 || !OpenArchiveForm) return;
-    const quint32 nr = model_->list().row(size_t(row)).archiveNr;
-    // The entry may have been deleted since the search, here or at another station.
-    FileManager& arc = Access::Archief();
-    arc.UseFile();
-    const int saved = arc.SaveBuffer();
-    ARC.NR = nr;
-    const bool there = arc.TryFetch(ArcKey::IDkey) == LevelBenign;
-    arc.RestoreBuffer(saved);
-    if (!there) {
-        Notices::notice(QStringLiteral("Can not find record"));
-        return;
-    }
-    OpenArchiveForm(nr);
+    OpenArchiveForm(model_->list().row(size_t(row)).archiveNr);
 }
 
 void SearchResultWindow::popup() {

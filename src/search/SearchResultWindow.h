@@ -28,8 +28,7 @@ public:
     int TakeAccepted() override;
     int TakeWindowEvent() override;
 
-    // Opens the archive entry with this ARC:NR in the archive form; null while the program
-    // has no archive form.
+    // Opens the archive entry with this ARC:NR: the archive form's properties.
     using FormOpener = void (*)(quint32 archiveNr);
     static FormOpener OpenArchiveForm;
 

@@ -1,5 +1,6 @@
 #include "search/SearchWindow.h"
 
+#include "core/Calendar.h"
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
@@ -23,9 +24,6 @@ constexpr int Subjects = 6;
 bool isDate(qint32 subject) {
     return subject == int(search::Subject::Date);
 }
-
-// The calendar date picker is not part of the program yet: its buttons stay off until it is.
-constexpr bool CalendarBuilt = false;
 
 } // namespace
 
@@ -78,10 +76,6 @@ void SearchWindow::build() {
     C().button(GoButton, QStringLiteral("&Go")).at(5, 1).defaultButton();
     C().button(NewSearchButton, QStringLiteral("&New search")).at(5, 2);
     C().button(CancelButton, QStringLiteral("&Cancel")).at(5, 3);
-    if (!CalendarBuilt) {
-        C().Disable(FromCalendar);
-        C().Disable(TillCalendar);
-    }
     // Hidden date controls keep their room, so the window does not change size.
     for (int c : {FromCalendar, FromPrompt, FromEntry, TillPrompt, TillEntry, TillCalendar}) {
         QSizePolicy policy = C().widget(c)->sizePolicy();
@@ -142,9 +136,15 @@ int SearchWindow::TakeAccepted() {
     return WindowController::TakeAccepted();
 }
 
+// The date clicked in the calendar goes into the field; a calendar left without one
+// changes nothing.
 void SearchWindow::pickDate(qint32& date, qint32 start) {
-    (void)date;
-    (void)start;
+    C().TakePending();
+    bool chosen = false;
+    const qint32 picked = PickDate(start, &chosen);
+    if (!chosen) return;
+    date = picked;
+    Display();
 }
 
 void SearchWindow::go() {
