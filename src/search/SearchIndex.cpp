@@ -341,7 +341,10 @@ void SearchIndex::matchingTexts(Field field, std::string_view phrase,
     quint64 at = start[v];
     const quint64 end = start[n];
     while (at < end) {
-        const void* hit = memmem(pool.data() + at, end - at, phrase.data(), phrase.size());
+        const void* hit =
+            phrase.size() == 1
+                ? std::memchr(pool.data() + at, static_cast<unsigned char>(phrase[0]), end - at)
+                : memmem(pool.data() + at, end - at, phrase.data(), phrase.size());
         if (!hit) break;
         const quint64 pos = quint64(static_cast<const char*>(hit) - pool.data());
         while (start[v + 1] <= pos)
