@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         "Wareloft catalogues the software kept on CDs, floppies, ZIP disks and hard disks.\n"
         "Started without options it opens the catalogue in the current directory.");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption install("install",
                                      "Make the current directory a data directory: the data "
                                      "files, the system options and the user \"System\".");
@@ -64,7 +64,14 @@ int main(int argc, char** argv) {
                                         "instead of tab-separated lines.");
     parser.addOptions({install, password, organization, demo, searchPhrase, subject, searchDates,
                        from, till, data, csv});
-    parser.process(app);
+    // A command line that cannot be read is a usage error (2), not "nothing found" (1).
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "wareloft: %s\n%s", qPrintable(parser.errorText()),
+                     qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help)) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
     if (parser.isSet(searchPhrase) || parser.isSet(searchDates)) {
         if (parser.isSet(searchPhrase) && parser.isSet(searchDates)) {
             std::fprintf(stderr, "wareloft: --search and --search-dates go one at a time.\n");
