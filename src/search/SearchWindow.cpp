@@ -8,6 +8,7 @@
 #include "core/Process.h"
 #include "core/SettingKeys.h"
 #include "framework/host/Images.h"
+#include "framework/window/BusyCursor.h"
 #include "search/ArchiveSearch.h"
 #include "search/SearchResultWindow.h"
 
@@ -176,6 +177,8 @@ void SearchWindow::search() {
     } else {
         search::Question q{subject, phrase_.str(), from_, till_};
         QString error;
+        const std::optional<BusyCursor> busy =
+            search::archiveIndex().built() ? std::nullopt : std::make_optional<BusyCursor>();
         Relate::Archief().Manager().UseFile();
         found = search::searchArchive(
             *Relate::Archief().Manager().File, q,

@@ -8,6 +8,7 @@
 #include "support/CatalogueTest.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -271,4 +272,35 @@ TEST_F(SearchWindowTest, ColourColumnsAndANewSearchWhileTheResultsAreOpen) {
     ASSERT_EQ(kept.size(), 9u);
     EXPECT_EQ(kept[4].heading, "File Name");
     EXPECT_GT(kept[4].width, 100) << "the widened column is kept";
+}
+
+TEST_F(SearchWindowTest, AFileOffADriveRootAsksForTheDrive) {
+    mapDrive('E', "cd");
+    S* w = open();
+    ASSERT_NE(w, nullptr);
+    R* r = search(*w, 2, "readme");
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->action().fullPath, 0);
+    // First a drive that stands for no folder, then E:.
+    whenShown("RunProgram", [this](QWidget& question) {
+        auto* drives = question.findChild<QComboBox*>(QStringLiteral("control2"));
+        auto* go = question.findChild<QPushButton*>(QStringLiteral("control3"));
+        ASSERT_NE(drives, nullptr);
+        EXPECT_EQ(drives->count(), 11) << "A:\\ to K:\\";
+        drives->setCurrentIndex(drives->findText("H:\\"));
+        Q_EMIT drives->activated(drives->currentIndex());
+        settleEvents();
+        go->click();
+        settleEvents();
+        EXPECT_EQ(host.lastMessage()->text, "Invalid drive -- Disk not ready");
+        drives->setCurrentIndex(drives->findText("E:\\"));
+        Q_EMIT drives->activated(drives->currentIndex());
+        settleEvents();
+        go->click();
+    });
+    press(*r, R::ActionButton);
+    ASSERT_EQ(host.shellOpened().size(), 1u);
+    EXPECT_TRUE(host.shellOpened()[0].endsWith("cd/readme.zip"))
+        << host.shellOpened()[0].toStdString();
+    EXPECT_EQ(ini.Fetch("System", "RunProgram"), "E:\\") << "the drive is proposed next time";
 }
