@@ -3,6 +3,7 @@
 #include "framework/store/Schema.h"
 #include "framework/store/SqlCipherFile.h"
 
+#include <QStringList>
 #include <mutex>
 
 namespace search {
@@ -15,10 +16,19 @@ std::string_view textAt(sqlite3_stmt* stmt, int column) {
                 : std::string_view();
 }
 
-QByteArray columns(bool descriptions) {
-    QByteArray out = "\"store_rec\", \"store_change\", \"NR\", \"CdNr\", \"DiskNr\", \"Date\", "
-                     "\"Time\", \"CDiskNaam\", \"Naam\", \"Producer\", \"Opmerkingen\"";
-    if (descriptions) out += ", \"Omschrijving\"";
+QByteArray recordColumn() {
+    return store::sql::quote(QString::fromLatin1(store::Schema::Record));
+}
+
+// The columns read, in the order of ScanRow, named as the store names them.
+QByteArray columns(const FileDef& def, bool descriptions) {
+    QByteArray out = store::sql::quote(QString::fromLatin1(store::Schema::Record)) + ", " +
+                     store::sql::quote(QString::fromLatin1(store::Schema::Change));
+    QStringList fields = {"ARC:NR",        "ARC:CdNr", "ARC:DiskNr",   "ARC:Date",       "ARC:Time",
+                          "ARC:CDiskNaam", "ARC:Naam", "ARC:Producer", "ARC:Opmerkingen"};
+    if (descriptions) fields << "ARC:Omschrijving";
+    for (const QString& label : fields)
+        out += ", " + store::sql::quote(def.fields[size_t(def.fieldIndex(label))].name());
     return out;
 }
 
@@ -64,9 +74,9 @@ qint64 ArchiveScan::read(qint64 after, qint64 limit, bool descriptions, const Ro
     if (!db) return fail("Reading the archive") ? 0 : -1;
     const store::Schema schema(file_->def(), file_->schemaName());
     store::sql::Stmt stmt;
-    if (stmt.prepare(db, "SELECT " + columns(descriptions) + " FROM " + schema.table() +
-                             " WHERE \"store_rec\" > ?1 ORDER BY \"store_rec\" LIMIT ?2") !=
-        SQLITE_OK)
+    if (stmt.prepare(db, "SELECT " + columns(file_->def(), descriptions) + " FROM " +
+                             schema.table() + " WHERE " + recordColumn() + " > ?1 ORDER BY " +
+                             recordColumn() + " LIMIT ?2") != SQLITE_OK)
         return fail("Reading the archive") ? 0 : -1;
     stmt.bind(1, after);
     stmt.bind(2, limit);
@@ -100,8 +110,10 @@ bool ArchiveScan::description(qint64 record, std::string& out) {
     if (!db) return fail("Reading a description");
     const store::Schema schema(file_->def(), file_->schemaName());
     store::sql::Stmt stmt;
-    if (stmt.prepare(db, "SELECT \"Omschrijving\" FROM " + schema.table() +
-                             " WHERE \"store_rec\" = ?1") != SQLITE_OK)
+    const FileDef& def = file_->def();
+    const QString memo = def.fields[size_t(def.fieldIndex("ARC:Omschrijving"))].name();
+    if (stmt.prepare(db, "SELECT " + store::sql::quote(memo) + " FROM " + schema.table() +
+                             " WHERE " + recordColumn() + " = ?1") != SQLITE_OK)
         return fail("Reading a description");
     stmt.bind(1, record);
     const int rc = stmt.step();
