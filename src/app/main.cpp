@@ -3,13 +3,28 @@
 #include "app/InstallCommand.h"
 #include "app/ProgramRun.h"
 #include "core/CommandLine.h"
+#include "search/SearchCommand.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace {
+
 constexpr int UsageError = 2;
+
+int search(const CommandLine::Parsed& command) {
+    SearchCommand search;
+    search.dates = command.dates;
+    search.phrase = command.phrase;
+    search.subject = command.subject;
+    search.from = command.from;
+    search.till = command.till;
+    search.dataDirectory = command.dataDirectory;
+    search.csv = command.csv;
+    return runSearch(search);
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -34,5 +49,12 @@ int main(int argc, char** argv) {
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wareloft"));
-    return command.command == CommandLine::Command::Install ? runInstall(command) : runCheck();
+    switch (command.command) {
+    case CommandLine::Command::Install:
+        return runInstall(command);
+    case CommandLine::Command::Search:
+        return search(command);
+    default:
+        return runCheck();
+    }
 }

@@ -25,6 +25,32 @@ struct Options {
                              QStringLiteral("Check the seven data files of the current directory "
                                             "and print one line per file; exit 0 when all are "
                                             "sound, 1 otherwise. Changes nothing.")};
+    QCommandLineOption search{QStringLiteral("search"),
+                              QStringLiteral("Print the archive entries whose field (--subject) "
+                                             "holds PHRASE."),
+                              QStringLiteral("PHRASE")};
+    QCommandLineOption subject{QStringLiteral("subject"),
+                               QStringLiteral("With --search: name, file (the default), producer, "
+                                              "remarks or description."),
+                               QStringLiteral("SUBJECT")};
+    QCommandLineOption searchDates{QStringLiteral("search-dates"),
+                                   QStringLiteral("Print the archive entries dated from --from, "
+                                                  "till --till, or both.")};
+    QCommandLineOption from{QStringLiteral("from"),
+                            QStringLiteral("With --search-dates: the first day (2024-03-31 or "
+                                           "31/3/2024)."),
+                            QStringLiteral("DATE")};
+    QCommandLineOption till{QStringLiteral("till"),
+                            QStringLiteral("With --search-dates: the last day; entries without a "
+                                           "date count as earlier than every day."),
+                            QStringLiteral("DATE")};
+    QCommandLineOption data{QStringLiteral("data"),
+                            QStringLiteral("With a search: the data directory (else the current "
+                                           "one). It is only read."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           QStringLiteral("With a search: comma-separated lines with a heading "
+                                          "instead of tab-separated lines.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this text.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -32,7 +58,8 @@ struct Options {
 };
 
 void describe(QCommandLineParser& parser, const Options& o) {
-    parser.addOptions({o.install, o.password, o.organization, o.demo, o.check, o.help, o.version});
+    parser.addOptions({o.install, o.password, o.organization, o.demo, o.check, o.search, o.subject,
+                       o.searchDates, o.from, o.till, o.data, o.csv, o.help, o.version});
 }
 
 Parsed usageError(const QString& error) {
@@ -63,26 +90,59 @@ Parsed parse(const QStringList& arguments) {
         p.command = Command::Version;
         return p;
     }
-    const bool install = parser.isSet(o.install);
-    if (install && parser.isSet(o.check))
-        return usageError(QStringLiteral("--install and --check cannot be given together."));
-    if (!install)
-        for (const QCommandLineOption* withInstall : {&o.password, &o.organization, &o.demo})
-            if (parser.isSet(*withInstall))
-                return usageError(QStringLiteral("--%1 goes with --install.")
-                                      .arg(withInstall->names().constFirst()));
-    p.command = install ? Command::Install : Command::Check;
+    // One command, and only the options that go with it.
+    const std::pair<const QCommandLineOption*, Command> commands[] = {
+        {&o.install, Command::Install},
+        {&o.check, Command::Check},
+        {&o.search, Command::Search},
+        {&o.searchDates, Command::Search}};
+    QStringList given;
+    for (const auto& [option, kind] : commands)
+        if (parser.isSet(*option)) {
+            given << QStringLiteral("--") + option->names().constFirst();
+            p.command = kind;
+        }
+    if (given.size() > 1)
+        return usageError(QStringLiteral("%1 cannot be given together.")
+                              .arg(given.join(QStringLiteral(" and "))));
+    const bool phrase = parser.isSet(o.search), dates = parser.isSet(o.searchDates);
+    const std::pair<const QCommandLineOption*, bool> belonging[] = {
+        {&o.password, p.command == Command::Install},
+        {&o.organization, p.command == Command::Install},
+        {&o.demo, p.command == Command::Install},
+        {&o.subject, phrase},
+        {&o.from, dates},
+        {&o.till, dates},
+        {&o.data, phrase || dates},
+        {&o.csv, phrase || dates}};
+    for (const auto& [option, fits] : belonging)
+        if (parser.isSet(*option) && !fits)
+            return usageError(
+                QStringLiteral("--%1 does not go with %2.")
+                    .arg(option->names().constFirst(),
+                         given.isEmpty() ? QStringLiteral("the windows") : given.constFirst()));
+    if (p.command == Command::Windows)
+        return usageError(QStringLiteral("Nothing to do: no command given."));
     p.password = parser.value(o.password);
     p.passwordGiven = parser.isSet(o.password);
     p.organization = parser.value(o.organization);
     p.demo = parser.isSet(o.demo);
+    p.dates = dates;
+    p.phrase = parser.value(o.search);
+    p.subject = parser.value(o.subject);
+    p.from = parser.value(o.from);
+    p.till = parser.value(o.till);
+    p.dataDirectory = parser.value(o.data);
+    p.csv = parser.isSet(o.csv);
     return p;
 }
 
 QString usage() {
     const Options o;
     QString text = QStringLiteral(
-        "Usage: wareloft [--install [--password PW] [--organization NAME] [--demo] | --check]\n"
+        "Usage: wareloft [--install [--password PW] [--organization NAME] [--demo] | --check |\n"
+        "                 --search PHRASE [--subject SUBJECT] | --search-dates [--from DATE]\n"
+        "                 [--till DATE]] [--data DIR] [--csv]\n"
         "Wareloft catalogues the software kept on CDs, floppies, ZIP disks and hard disks.\n"
         "Started without options it opens the catalogue in the current directory.\n\nOptions:\n");
     for (const QCommandLineOption* option :

@@ -6,7 +6,7 @@
 // The program's command line: without arguments it opens its windows; otherwise one command.
 namespace CommandLine {
 
-enum class Command { Windows, Install, Check, Help, Version, Usage };
+enum class Command { Windows, Install, Check, Search, Help, Version, Usage };
 
 struct Parsed {
     Command command = Command::Windows;
@@ -14,6 +14,11 @@ struct Parsed {
     bool passwordGiven = false;
     QString organization;
     bool demo = false;
+    // Search: a phrase in a field, or (dates) a range of file dates.
+    bool dates = false;
+    QString phrase, subject, from, till;
+    QString dataDirectory; // empty: the current one
+    bool csv = false;
     QString error; // for Usage: what is wrong with the arguments
 };
 

@@ -9,11 +9,16 @@ namespace Settings {
 inline constexpr SettingKey Organization{"Registration", "Organization", ""};
 inline constexpr SettingKey LastLogon{"Registration", "LastLogon", "System"};
 inline constexpr SettingKey DriveConfig{"StartUp", "DriveConfig", "0"};
+// The drive rows last chosen for a new CD and a new disk in the archive record form.
+inline constexpr SettingKey CDDrive{"System", "CDDrive", ""};
+inline constexpr SettingKey FDDrive{"System", "FDDrive", ""};
 
 inline constexpr SettingKey BarPosition{nullptr, "BarPosition", "2"};
 inline constexpr SettingKey Bar{nullptr, "Bar", "1"};
 inline constexpr SettingKey Viewer{nullptr, "Viewer", "1"};
 inline constexpr SettingKey WallSel{nullptr, "WallSel", "lion.jpg"};
 inline constexpr SettingKey Color{nullptr, "Color", "0"};
+inline constexpr SettingKey SearchOption{nullptr, "SearchOption", "0"};
+inline constexpr SettingKey SearchBrowse{nullptr, "SearchBrowse", ""};
 
 } // namespace Settings

@@ -32,6 +32,22 @@ TEST(CommandLineTest, InstallTakesItsOptions) {
     EXPECT_EQ(parse({"-v"}).command, Command::Version);
 }
 
+TEST(CommandLineTest, SearchesTakeTheirOptions) {
+    const auto phrase =
+        parse({"--search", "zip", "--subject", "producer", "--csv", "--data", "/d"});
+    EXPECT_EQ(phrase.command, Command::Search);
+    EXPECT_FALSE(phrase.dates);
+    EXPECT_EQ(phrase.phrase, "zip");
+    EXPECT_EQ(phrase.subject, "producer");
+    EXPECT_TRUE(phrase.csv);
+    EXPECT_EQ(phrase.dataDirectory, "/d");
+    const auto dates = parse({"--search-dates", "--from", "2024-03-31", "--till", "1/4/2024"});
+    EXPECT_EQ(dates.command, Command::Search);
+    EXPECT_TRUE(dates.dates);
+    EXPECT_EQ(dates.from, "2024-03-31");
+    EXPECT_EQ(dates.till, "1/4/2024");
+}
+
 TEST(CommandLineTest, AnythingNotUnderstoodIsAUsageError) {
     for (auto args : {std::initializer_list<const char*>{"--instal"},
                       {"--install", "--pasword", "x"},
@@ -40,7 +56,13 @@ TEST(CommandLineTest, AnythingNotUnderstoodIsAUsageError) {
                       {"--install", "--check"},
                       {"catalogue"},
                       {"--install", "--password"},
-                      {"-platform", "offscreen"}}) {
+                      {"-platform", "offscreen"},
+                      {"--search", "a", "--search-dates"},
+                      {"--subject", "file"},
+                      {"--search", "a", "--from", "2024-01-01"},
+                      {"--search-dates", "--subject", "name"},
+                      {"--install", "--password", "x", "--csv"},
+                      {"--check", "--demo"}}) {
         const auto p = parse(args);
         EXPECT_EQ(p.command, Command::Usage) << *args.begin();
         EXPECT_FALSE(p.error.isEmpty());

@@ -72,7 +72,11 @@ TEST_F(ToolbarWindowTest, TwelveButtonsInOrderWithTheirTextsAndIcons) {
 
 TEST_F(ToolbarWindowTest, NothingPretendsToWorkBeforeItsProcedureExists) {
     runFrame(
-        QStringLiteral("System"), [&](TestFrame&) { EXPECT_EQ(enabledButtons(), QList<int>()); },
+        QStringLiteral("System"),
+        // Only the search, the new CD and the new disk have their procedure yet.
+        [&](TestFrame&) {
+            EXPECT_EQ(enabledButtons(), QList<int>({5, 10, 12}));
+        },
         QStringLiteral("Secret"));
 }
 
