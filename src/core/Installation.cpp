@@ -38,8 +38,9 @@ bool diskFull() {
     return false;
 }
 
-Installation::Result finishFailed(QString& report) {
-    if (diskFull())
+// `full`: the disk was found full before a rollback cleared what the files reported.
+Installation::Result finishFailed(QString& report, bool full = diskFull()) {
+    if (full)
         report += QStringLiteral("The disk of %1 is full; nothing was installed.\n")
                       .arg(Process::instance().directory());
     else
@@ -203,6 +204,7 @@ Installation::Result Installation::install(const Options& options, QString& repo
         ok = false;
     }
     if (!ok) {
+        const bool full = diskFull();
         store.rollback();
         if (result == Installed) {
             // What was done is undone: only what went wrong is told.
@@ -210,7 +212,7 @@ Installation::Result Installation::install(const Options& options, QString& repo
                 report.split(QLatin1Char('\n')).filter(QStringLiteral("could not"));
             report = failures.join(QLatin1Char('\n'));
             if (!report.isEmpty()) report += QLatin1Char('\n');
-            result = finishFailed(report);
+            result = finishFailed(report, full);
         }
     }
     closeAll();
