@@ -17,8 +17,9 @@ QWidget* owner() {
 }
 
 void toOwner(QWidget& dialog) {
-    // Without an owner a window-modal dialog would block everything, as before.
-    dialog.setWindowModality(dialog.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    // Without an owner there is no window to block but the help window (a window of the very
+    // first start, before the frame); a dialog's own run makes it modal to the program then.
+    dialog.setWindowModality(dialog.parentWidget() ? Qt::WindowModal : Qt::NonModal);
 }
 
 } // namespace Modality
