@@ -12,21 +12,21 @@
 namespace store {
 
 namespace {
-// Batches grow from one record, so that a single read (such as the highest number in use)
-// costs one record and a long pass soon reads a thousand at a time.
-constexpr int FirstBatch = 1;
-constexpr int LargestBatch = 1024;
 constexpr int CacheKiB = 8192;
 constexpr int QuickScanCacheKiB = 65536;
 constexpr qint64 MapBytes = qint64(1) << 30;
 } // namespace
 
-SqlCipherFile::SqlCipherFile(SqlCipherStore& store, const FileDef& def)
-    : store_(store), def_(def), batchSize_(FirstBatch) {
-    resetCursor();
+SqlCipherFile::SqlCipherFile(SqlCipherStore& store, const FileDef& def) : store_(store), def_(def) {
+    own_ = std::make_unique<SqlCipherCursor>(*this);
 }
 
-SqlCipherFile::~SqlCipherFile() = default;
+SqlCipherFile::~SqlCipherFile() {
+    own_.reset();
+    // A cursor that outlives its file answers every call with an error.
+    for (SqlCipherCursor* c : cursors_)
+        c->orphan();
+}
 
 QString SqlCipherFile::path() const {
     return QDir(store_.directory()).filePath(def_.diskName);
@@ -51,14 +51,15 @@ int SqlCipherFile::finish(sql::Savepoint& step) {
 
 void SqlCipherFile::bindTo(const QString& schemaName) {
     stmts_.clear();
+    for (SqlCipherCursor* c : cursors_)
+        c->forgetStatements();
     schemaName_ = schemaName;
     schema_ = schemaName.isEmpty() ? nullptr : std::make_unique<Schema>(def_, schemaName);
     if (open_) applyCacheSize();
 }
 
 void SqlCipherFile::forget() {
-    dropBatch();
-    hasCurrent_ = false;
+    dropBatches();
     dataVersion_ = -1;
 }
 
@@ -66,13 +67,6 @@ void SqlCipherFile::lost(const Status& why) {
     open_ = false;
     forget();
     status_ = why;
-}
-
-void SqlCipherFile::resetCursor() {
-    forward_ = Anchor{Anchor::Start, {order_, {}, 0}};
-    backward_ = Anchor{Anchor::End, {order_, {}, 0}};
-    batchSize_ = quickScan_ ? LargestBatch : FirstBatch;
-    dropBatch();
 }
 
 void SqlCipherFile::applyCacheSize() {
@@ -108,7 +102,7 @@ int SqlCipherFile::open(int openMode) {
     open_ = true;
     readOnly_ = readOnly;
     applyCacheSize();
-    resetCursor();
+    own_->setOrder(0);
     forget();
     if (!readOnly) purgeStaleHolds();
     // A file that cannot keep its count (opened read-only without one) is counted through.
@@ -249,7 +243,7 @@ int SqlCipherFile::close() {
     if (store_.detach(*this, status_) != Ok) return status_.code;
     open_ = false;
     forget();
-    resetCursor();
+    own_->setOrder(0);
     return codes::ok(status_);
 }
 
@@ -315,7 +309,6 @@ int SqlCipherFile::sendOption(const QString& option) {
         if (!on && value.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0)
             return fail(NotSupported, option);
         quickScan_ = on;
-        if (on) batchSize_ = LargestBatch;
         applyCacheSize();
         return codes::ok(status_);
     }
@@ -325,6 +318,10 @@ int SqlCipherFile::sendOption(const QString& option) {
 qint64 SqlCipherFile::records() {
     std::lock_guard lock(store_.mutex());
     if (checkOpen() != Ok) return -1;
+    return countRecords();
+}
+
+qint64 SqlCipherFile::countRecords() {
     if (counted_) {
         if (const qint64 n = readCount(Counted, counts::read(*schema_)); n >= 0) return n;
         // The kept count is gone (a file restored from an older copy): count through.
