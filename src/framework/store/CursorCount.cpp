@@ -99,6 +99,7 @@ qint64 SqlCipherCursor::countAll() {
         if (n < 0) takeFileStatus();
         return n;
     }
+    if (const qint64 n = file_->countKey(order_); n >= 0) return n;
     return countWith({}, order_, true);
 }
 

@@ -71,7 +71,7 @@ void SqlCipherFile::lost(const Status& why) {
 
 void SqlCipherFile::applyCacheSize() {
     if (!schema_) return;
-    const int kib = quickScan_ ? QuickScanCacheKiB : CacheKiB;
+    const int kib = quickScanned_ ? QuickScanCacheKiB : CacheKiB;
     sql::exec(store_.db(), schema_->pragma("cache_size") + " = -" + QByteArray::number(kib));
     // Plain files are read through a memory map: a page that is not in the cache then costs
     // no system call (encrypted pages must be decrypted into the cache anyway).
@@ -308,8 +308,13 @@ int SqlCipherFile::sendOption(const QString& option) {
         const bool on = value.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
         if (!on && value.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0)
             return fail(NotSupported, option);
+        // Only the batches grow: the page cache keeps its size, so that a list switching
+        // quick scan on and off around every page does not empty the cache each time.
+        if (on && !quickScanned_) {
+            quickScanned_ = true;
+            applyCacheSize();
+        }
         quickScan_ = on;
-        applyCacheSize();
         return codes::ok(status_);
     }
     return fail(NotSupported, option);
@@ -328,6 +333,13 @@ qint64 SqlCipherFile::countRecords() {
         counted_ = false;
     }
     return readCount(Count, schema_->count());
+}
+
+qint64 SqlCipherFile::countKey(int key) {
+    if (!counted_ || key < 1 || key > int(def_.keys.size())) return -1;
+    const qint64 n = readCount(KeyCounted | quint32(key) << 8, counts::readKey(*schema_, key));
+    if (n < 0) codes::ok(status_); // not kept: the caller counts through
+    return n;
 }
 
 qint64 SqlCipherFile::readCount(quint32 id, const QByteArray& query) {

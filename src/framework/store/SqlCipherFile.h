@@ -75,6 +75,8 @@ public:
     int checkOpen();
     // The number of records, from the kept count where there is one; -1 on failure.
     qint64 countRecords();
+    // The kept number of records an optional key holds; -1 when none is kept.
+    qint64 countKey(int key);
     // Looks whether another station changed the file or holds records in it (a read
     // scope is open).
     int refreshHolds();
@@ -98,6 +100,7 @@ private:
         HoldTake,
         HoldDropMine,
         HoldDropRecord,
+        KeyCounted, // the key in the next byte
     };
     template <class Make> sql::Stmt* statement(quint32 id, Make make);
     int fail(int code, const QString& detail = {});
@@ -146,6 +149,7 @@ private:
     std::unique_ptr<SqlCipherCursor> own_;  // the file's own reads
     bool skipMemos_ = false;
     bool quickScan_ = false;
+    bool quickScanned_ = false; // quick scan was used: the larger cache stays
 
     qint64 dataVersion_ = -1;
     bool othersHold_ = false;
