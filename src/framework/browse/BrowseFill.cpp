@@ -80,6 +80,7 @@ bool BrowseManager::SetSort(int order) {
 
 void BrowseManager::ResetSort(bool force) {
     if (Orders.empty()) return;
+    changed_ = false;
     if (!Opened) {
         if (Open() != LevelBenign) return;
         force = true;
@@ -89,7 +90,6 @@ void BrowseManager::ResetSort(bool force) {
     if (resetValuesChanged()) refill = true;
     if (ApplyRange()) refill = true;
     if (!refill) return;
-    changed_ = false;
     ItemsToFill = rows;
     LastItems = rows;
     setThumbLimits();
@@ -110,12 +110,11 @@ bool BrowseManager::fillAround(const QByteArray& position, qint64 record, int ro
     const int down = readRows(Direction::Down, rows, after);
     if (after.empty() || after.front().Identity.record != record) {
         quickScan(false);
-        return down != LevelFatal ? false : true;
+        return false;
     }
     int wantBefore = std::clamp(row - 1, 0, rows - 1);
     if (int(after.size()) < rows - wantBefore) wantBefore = rows - int(after.size());
     PositionAt(position);
-    std::vector<BrowseRow> self;
     int up = Previous(); // the record itself
     if (up == LevelBenign) up = readRows(Direction::Up, wantBefore, before);
     quickScan(false);

@@ -137,6 +137,8 @@ BrowseList::BrowseList(int control, std::function<void(const WindowEvent&)> post
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setShowGrid(false);
     table_->setWordWrap(false);
     table_->setTabKeyNavigation(false);

@@ -75,10 +75,6 @@ void BrowseManager::Kill() {
     BrowseOrders.clear();
 }
 
-void BrowseManager::SetAlerts() {
-    // The list's keys reach the browse through its own events.
-}
-
 int BrowseManager::TakeEvent(const WindowEvent& e) {
     if (e.Control == ListControlNumber && ListControlNumber != 0) {
         switch (e.Kind) {

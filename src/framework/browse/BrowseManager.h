@@ -70,7 +70,6 @@ public:
     void UpdateBuffer() override;
     void UpdateWindow() override;
     bool Changed() const override { return changed_; }
-    void SetAlerts() override;
     int ListControl() const override { return ListControlNumber; }
     void Kill() override;
 

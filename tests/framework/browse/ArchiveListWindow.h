@@ -27,8 +27,10 @@ public:
         C().button(Delete, QStringLiteral("&Delete")).at(1, 2);
         C().button(Select, QStringLiteral("&Select")).at(1, 3);
         C().button(Print, QStringLiteral("&Print")).at(1, 4);
+        SetToolbar(toolbar);
         Relate::Archief().Open();
         browse.Init(*list, *this, Relate::Archief());
+        AddToolbarTarget(browse);
         const FileDef& def = Dictionary::Archief();
         nameThumb.Init(StepManager::AllowAlpha | StepManager::AllowNumeric);
         browse.AddSortOrder(&nameThumb, ArcKey::KeyNaam);
@@ -58,6 +60,7 @@ public:
     int Kill() override {
         const int level = WindowController::Kill();
         Relate::Archief().Close();
+        if (onEnd) onEnd(Response);
         return level;
     }
     int RunProcedure(int procedure, int request) override {
@@ -78,5 +81,7 @@ public:
     IncrementalLocator incrementalLocator;
     QString cls = QStringLiteral("Games");
     std::function<int(int request)> form;
+    std::function<void(int response)> onEnd;
+    ToolbarDispatcher toolbar;
     std::vector<Call> calls;
 };

@@ -349,3 +349,70 @@ TEST_F(BrowseManagerTest, AFilterThatDoesNotParseIsReportedAndTheListGoesOnWitho
     EXPECT_EQ(w->browse.Count(), 44);
     EXPECT_EQ(shown(), inOrder(ArcKey::KeyNaam, "Games").mid(0, rows));
 }
+
+TEST_F(BrowseManagerTest, TheToolbarServesTheListItWasLastIn) {
+    open();
+    const QStringList all = inOrder(ArcKey::KeyNaam);
+    post(EventKind::NewSelection); // the list becomes the toolbar's target
+    EXPECT_EQ(w->C().TipOf(ToolPageDown), "Go to the Next Page");
+    EXPECT_EQ(w->C().TipOf(ToolInsert), "Insert a new Record");
+    EXPECT_TRUE(w->C().IsEnabled(ToolChange));
+    EXPECT_FALSE(w->C().IsEnabled(ToolSelect)) << "not a selecting list";
+    w->Post(controlEvent(EventKind::Accepted, ToolPageDown));
+    settleEvents();
+    EXPECT_EQ(current(), all[rows]);
+    w->Post(controlEvent(EventKind::Accepted, ToolBottom));
+    settleEvents();
+    EXPECT_EQ(current(), all.last());
+
+    w->cls = QStringLiteral("Emulators");
+    w->browse.SetSort(ArchiveListWindow::ByClass);
+    w->Reset(true);
+    settleEvents();
+    EXPECT_FALSE(w->C().IsEnabled(ToolChange));
+    EXPECT_FALSE(w->C().IsEnabled(ToolDelete));
+    EXPECT_TRUE(w->C().IsEnabled(ToolInsert));
+    EXPECT_TRUE(w->C().IsEnabled(ToolPageDown)) << "scrolling is always offered";
+}
+
+TEST_F(BrowseManagerTest, ASelectingListHandsBackTheChosenRecord) {
+    Protocol::GlobalRequest = SelectRecord;
+    int response = 0;
+    w = new ArchiveListWindow;
+    w->onEnd = [&](int r) { response = r; };
+    ASSERT_EQ(w->Start(), LevelBenign);
+    w->TopLevel().resize(520, 330);
+    settleEvents();
+    ASSERT_TRUE(w->browse.Selecting);
+    EXPECT_TRUE(w->C().IsEnabled(ArchiveListWindow::Select));
+    EXPECT_EQ(w->C().DefaultButton(), int(ArchiveListWindow::Select));
+    const QStringList all = inOrder(ArcKey::KeyNaam);
+    post(EventKind::ScrollDown);
+    post(EventKind::ScrollDown);
+    w->Post(controlEvent(EventKind::Accepted, ArchiveListWindow::List)); // a double-click
+    settleEvents();
+    EXPECT_EQ(response, RequestCompleted);
+    EXPECT_EQ(ARC.Naam.str(), all[2]);
+    EXPECT_TRUE(w.isNull());
+}
+
+TEST_F(BrowseManagerTest, PrintRunsItsProcedureAndAHiddenSelectStaysHidden) {
+    open();
+    const QStringList all = inOrder(ArcKey::KeyNaam);
+    post(EventKind::ScrollDown);
+    w->Post(controlEvent(EventKind::Accepted, ArchiveListWindow::Print));
+    settleEvents();
+    ASSERT_EQ(w->calls.size(), 1u);
+    EXPECT_EQ(w->calls[0].procedure, 2);
+    EXPECT_EQ(w->calls[0].request, ProcessRecord);
+    EXPECT_EQ(ARC.Naam.str(), all[1]);
+    EXPECT_EQ(ARC.identity().record, 0) << "the row alone is no record to write";
+
+    w->browse.HideSelect = true;
+    w->Reset(true);
+    settleEvents();
+    EXPECT_TRUE(w->C().IsHidden(ArchiveListWindow::Select));
+    host.answerPopup(0);
+    post(EventKind::AlertKey, Keys::MouseRight);
+    EXPECT_EQ(host.dialogs().back().detail, "&Insert|&Change|&Delete|&Print");
+}
