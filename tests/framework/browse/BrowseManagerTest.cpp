@@ -139,7 +139,11 @@ TEST_F(BrowseManagerTest, AnEmptyRangeDisablesChangeAndDeleteAndInsertsCarryTheR
 
     post(EventKind::AlertKey, Keys::Delete); // nothing to delete: no form
     post(EventKind::AlertKey, Keys::CtrlEnter);
+    type("zq"); // a locator on an empty list
+    post(EventKind::ScrollDrag, 40);
+    post(EventKind::PageDown);
     EXPECT_TRUE(w->calls.empty());
+    EXPECT_TRUE(w->browse.ListQueue.empty());
     w->form = [](int request) {
         EXPECT_EQ(request, InsertRecord);
         EXPECT_EQ(ARC.Soort.str(), "Emulators") << "primed with the range value";
@@ -245,6 +249,17 @@ TEST_F(BrowseManagerTest, AResetKeepsTheCurrentRecordAtItsRowOrFallsBackToTheFir
     settleEvents();
     EXPECT_EQ(w->browse.CurrentChoice, 1);
     EXPECT_EQ(current(), all.first());
+
+    // A window of one row still pages and locates.
+    w->TopLevel().resize(520, 60);
+    settleEvents();
+    const int one = w->list->visibleRows();
+    EXPECT_EQ(int(w->browse.ListQueue.size()), one);
+    post(EventKind::PageDown);
+    post(EventKind::ScrollDrag, 60);
+    type("q");
+    EXPECT_TRUE(current().startsWith('Q'));
+    EXPECT_EQ(int(w->browse.ListQueue.size()), one);
 
     // More rows fit: the list is refilled to its new height.
     const int before = rows;
