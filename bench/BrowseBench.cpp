@@ -209,6 +209,8 @@ void run(const QString& dir, qint64 entries) {
         w->Reset(true);
         w->browse.Count();
         tabs.push_back(tt.nsecsElapsed() / 1e6);
+        if (qEnvironmentVariableIsSet("BENCH_TABS"))
+            std::fprintf(stderr, "tab %d %.2f\n", tab, tabs.back());
     }
     figure("browse_tab_change_" + label, median(tabs), "ms");
     figure("browse_tab_change_max_" + label, *std::max_element(tabs.begin(), tabs.end()), "ms");

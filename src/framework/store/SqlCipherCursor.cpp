@@ -36,7 +36,7 @@ SqlCipherCursor::~SqlCipherCursor() {
 }
 
 void SqlCipherCursor::orphan() {
-    stmts_.clear();
+    forgetStatements();
     file_ = nullptr;
 }
 
@@ -217,15 +217,31 @@ int SqlCipherCursor::runRange(int key, Direction dir, int depth, const KeyPoint*
                               int index) {
     const Schema& schema = file_->schema();
     const bool memos = !skipMemos_;
-    QByteArray where = filter ? filter->text : QByteArray();
-    // Without a filter the key's own index serves; a named index finds the records.
-    const int use = filter ? (index ? index : key) : 0;
-    if (filter && index && index != key) {
-        const QByteArray p = schema.keyPredicate(index);
-        if (!p.isEmpty()) where = where.isEmpty() ? p : p + " AND " + where;
+    sql::Stmt* s;
+    if (!filter) {
+        // The reads of a file's own passes and point reads: found by a number, not a text.
+        const quint32 id = quint32(key) | quint32(dir == Direction::Backward) << 8 |
+                           quint32(depth + 1) << 9 | quint32(memos) << 17;
+        auto it = ranges_.find(id);
+        if (it == ranges_.end()) {
+            sql::Stmt made;
+            const int rc =
+                made.prepare(file_->store().db(), schema.readRange(key, dir, depth, memos));
+            if (rc != SQLITE_OK) return engineFail(rc);
+            it = ranges_.emplace(id, std::move(made)).first;
+        }
+        s = &it->second;
+    } else {
+        QByteArray where = filter->text;
+        // A named index finds the records; the order's own otherwise.
+        const int use = index ? index : key;
+        if (index && index != key) {
+            const QByteArray p = schema.keyPredicate(index);
+            if (!p.isEmpty()) where = where.isEmpty() ? p : p + " AND " + where;
+        }
+        s = statement(schema.readRange(key, dir, depth, memos, where, use));
+        if (!s) return status_.code;
     }
-    sql::Stmt* s = statement(schema.readRange(key, dir, depth, memos, where, use));
-    if (!s) return status_.code;
     sql::ResetGuard reset(*s);
     const int parts = schema.parts(key);
     std::vector<QByteArray> texts;

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 namespace store {
 
@@ -51,7 +52,10 @@ public:
     // For the file; the store's lock is held.
     bool skipsMemos() const { return skipMemos_; }
     // The file's name in the connection changed: the statements go.
-    void forgetStatements() { stmts_.clear(); }
+    void forgetStatements() {
+        stmts_.clear();
+        ranges_.clear();
+    }
     // The file changed: what was read ahead goes.
     void dropBatch();
     // The file is gone: every later call fails.
@@ -90,7 +94,8 @@ private:
 
     SqlCipherFile* file_;
     Status status_;
-    std::map<QByteArray, sql::Stmt> stmts_;
+    std::map<QByteArray, sql::Stmt> stmts_;         // by their text
+    std::unordered_map<quint32, sql::Stmt> ranges_; // unfiltered range reads, by their kind
 
     int order_ = 0;
     Anchor forward_, backward_;
