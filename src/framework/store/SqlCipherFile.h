@@ -62,6 +62,7 @@ public:
     // The file's name in the connection changed ("" when it left it): statements go.
     void bindTo(const QString& schemaName);
     const QString& schemaName() const { return schemaName_; }
+    SqlCipherStore& store() const { return store_; }
     // Forgets what was read ahead: the connection's view of the file changed (rollback,
     // restore, a write).
     void forget();
@@ -69,7 +70,6 @@ public:
     void lost(const Status& why);
 
     // For the cursors; the store's lock is held.
-    SqlCipherStore& store() { return store_; }
     const Schema& schema() const { return *schema_; }
     bool quickScan() const { return quickScan_; }
     int checkOpen();
