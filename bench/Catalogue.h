@@ -9,7 +9,10 @@
 namespace Catalogue {
 
 QString fileName(qint64 n);
+// The class of entry n among `classes` classes: a dozen named ones, or "Class 001" onwards
+// when more are asked for, spread over CDs and disks alike.
+QString className(qint64 n, int classes);
 // False, with the failure printed, when an insert or the commit failed.
-bool fill(store::RecordStore& store, qint64 entries);
+bool fill(store::RecordStore& store, qint64 entries, int classes = 12);
 
 } // namespace Catalogue

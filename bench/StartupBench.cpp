@@ -6,9 +6,9 @@
 //
 // The catalogue is built once under CACHE_DIR/1m and reused by later runs.
 
+#include "bench/CacheDirectory.h"
 #include "bench/Catalogue.h"
 #include "core/DataFiles.h"
-#include "core/Dictionary.h"
 #include "core/Installation.h"
 #include "core/MainFrame.h"
 #include "core/Process.h"
@@ -31,8 +31,6 @@ namespace {
 
 constexpr qint64 Entries = 1000000;
 constexpr const char* Password = "bench";
-constexpr const char* Building = ".wareloft-bench-building"; // the directory is the benchmark's
-constexpr const char* Complete = "complete";                 // and its catalogue is whole
 
 qint64 nowNs() {
     timespec t{};
@@ -46,40 +44,9 @@ double msSince(qint64 startNs) {
 
 // ---- the catalogue, built once ----------------------------------------------------------
 
-// What the benchmark makes in its directory: the data files with their journals, the
-// settings file and its two marks. Nothing else there is ever removed.
-QStringList madeHere() {
-    QStringList names = {QStringLiteral("software.INI"), QString::fromLatin1(Building),
-                         QString::fromLatin1(Complete)};
-    for (const FileDef* def : Dictionary::files())
-        names << def->diskName << def->diskName + QStringLiteral("-journal");
-    return names;
-}
-
-// A directory left by an interrupted build is cleared of what the build made; a directory
-// the benchmark did not make (no mark in it) is refused, never emptied.
-bool prepare(const QString& dir) {
-    const QDir d(dir);
-    if (d.exists() && !QFile::exists(d.filePath(QString::fromLatin1(Building)))) {
-        if (!d.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            std::fprintf(stderr,
-                         "%s holds files this benchmark did not make; it is left as it is. "
-                         "Choose another CACHE_DIR.\n",
-                         qPrintable(dir));
-            return false;
-        }
-    }
-    for (const QString& name : madeHere())
-        QFile::remove(d.filePath(name));
-    QDir().mkpath(dir);
-    QFile building(d.filePath(QString::fromLatin1(Building)));
-    return building.open(QIODevice::WriteOnly);
-}
-
 bool buildCatalogue(const QString& dir) {
-    const QString done = QDir(dir).filePath(QString::fromLatin1(Complete));
-    if (QFile::exists(done)) return true;
-    if (!prepare(dir)) return false;
+    if (CacheDirectory::complete(dir)) return true;
+    if (!CacheDirectory::prepare(dir)) return false;
     std::fprintf(stderr, "building a catalogue of %lld entries in %s ...\n", Entries,
                  qPrintable(dir));
     ConsoleHost host;
@@ -101,7 +68,7 @@ bool buildCatalogue(const QString& dir) {
         host.setSettings(nullptr);
     }
     Host::install(nullptr);
-    if (ok) QFile(done).open(QIODevice::WriteOnly);
+    if (ok) CacheDirectory::markComplete(dir);
     return ok;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/FileRegistry.h"
 #include "framework/ProcedureScope.h"
 #include "framework/Threads.h"
+#include "framework/store/Positions.h"
 
 namespace {
 constexpr int UseLevel = 2; // the level every file operation of this system passes
@@ -174,7 +175,7 @@ void FileManager::closePhysically() {
     for (UsageInfo& u : Info)
         u.Used = false;
     OpenMode = openModeAsDeclared_;
-    reservedPosition_.clear();
+    reserved_ = {};
 }
 
 int FileManager::Close() {
@@ -212,14 +213,17 @@ int FileManager::SaveBuffer() {
     for (const FieldDef& f : File->def().fields)
         if (f.type == FieldType::Memo) ++memos;
     nextSnapshotId_ += 1 + memos;
-    Buffers.push_back({id, Buffer->values()});
+    Buffers.push_back({id, Buffer->values(), Buffer->identity()});
     return id;
 }
 
 void FileManager::RestoreBuffer(int id, bool restore) {
     for (auto it = Buffers.begin(); it != Buffers.end(); ++it) {
         if (it->Id != id) continue;
-        if (restore) Buffer->setValues(it->Values);
+        if (restore) {
+            Buffer->setValues(it->Values);
+            Buffer->setIdentity(it->Identity);
+        }
         Buffers.erase(it);
         return;
     }
@@ -238,13 +242,12 @@ int FileManager::SaveFile() {
         highest = std::max(highest, o.Id);
     s.Id = highest + 1;
     s.Buffer = SaveBuffer();
-    if (File->isOpen() && File->currentRecord() != 0) {
+    if (File->isOpen()) {
         s.Key = File->currentKey();
-        s.Pos = File->position(s.Key);
+        s.Pos = store::positionOf(*Buffer, s.Key);
     }
-    s.WHeld = File->isOpen() && File->isHeld();
-    s.WWatch = watching();
-    if (s.WWatch) s.Watched = watch_.Values;
+    s.WHeld = File->isOpen() && File->isHeld(*Buffer);
+    s.WWatch = File->isOpen() && watched_ != 0 && Buffer->identity().record == watched_;
     s.AutoIncDone = Usage().AutoIncDone;
     Saved.push_back(s);
     return s.Id;
@@ -258,48 +261,29 @@ void FileManager::RestoreFile(int id, bool restore) {
         if (restore && File->isOpen()) {
             if (!s.Pos.isEmpty()) {
                 File->setOrderAtPosition(s.Pos);
-                if (File->next(*Buffer) == store::Ok) {
-                    if (s.WHeld) File->hold();
-                    if (s.WWatch) {
-                        // The watch goes on from where it began: a change made elsewhere
-                        // while the state was saved is still a change.
-                        const bool changed = !Buffer->equals(s.Watched);
-                        watchCurrent(s.Watched);
-                        watch_.Changed = changed;
-                    }
-                }
+                if (File->next(*Buffer) == store::Ok && s.WHeld) File->hold(*Buffer);
             } else {
                 File->setOrder(s.Key);
             }
             Usage().AutoIncDone = s.AutoIncDone;
         }
         RestoreBuffer(s.Buffer, restore);
+        // Watched again from the read the saved buffer was made of, so a change made
+        // elsewhere meanwhile is still refused.
+        if (restore && s.WWatch && File->isOpen() && File->watch(*Buffer) == store::Ok)
+            watched_ = Buffer->identity().record;
         return;
     }
 }
 
-bool FileManager::watching() const {
-    return watch_.Record != 0 && File->isOpen() && File->currentRecord() == watch_.Record;
-}
-
-// The watched record read afresh: the watch begins again from what it holds now.
-void FileManager::readWatched() {
-    if (watching()) watch_ = {watch_.Record, Buffer->values(), false};
-}
-
-void FileManager::watchCurrent(std::vector<FieldValue> asStored) {
-    File->watch();
-    watch_ = {File->currentRecord(), std::move(asStored), false};
-}
-
 QByteArray FileManager::GetPosition() {
     const int key = PrimaryKey ? Keys[PrimaryKey - 1].Key : 0;
-    return File->position(key);
+    return store::positionOf(*Buffer, key);
 }
 
 int FileManager::TryReget(const QByteArray& position) {
     if (UseFile() != LevelBenign) return LevelFatal;
-    if (File->reget(position, *Buffer) == store::Ok) return readWatched(), LevelBenign;
+    if (File->reget(position, *Buffer) == store::Ok) return LevelBenign;
     SetError(MsgRetrievalError);
     return LevelNotify;
 }

@@ -111,6 +111,7 @@ private:
     struct Snapshot {
         int Id;
         std::vector<FieldValue> Values;
+        RecordId Identity;
     };
     struct SavedState {
         int Id = 0;
@@ -119,16 +120,7 @@ private:
         QByteArray Pos;
         bool WHeld = false;
         bool WWatch = false;
-        std::vector<FieldValue> Watched; // the record as stored when the watch began
         bool AutoIncDone = false;
-    };
-    // A record watched for changes made elsewhere: its number and its values as stored when
-    // the watch began. A watch that outlives a re-read of the record (a restored state)
-    // still compares with those values.
-    struct Watch {
-        qint64 Record = 0;
-        std::vector<FieldValue> Values;
-        bool Changed = false; // changed elsewhere, found at a re-read
     };
 
     int openPhysically(bool raise);
@@ -139,9 +131,6 @@ private:
     int numberFor(const KeyEntry& key, qint64& number, bool raise);
     int insert(bool raise);
     int update(bool raise);
-    bool watching() const;
-    void watchCurrent(std::vector<FieldValue> asStored);
-    void readWatched();
     int storeCode() const;
     int open(bool raise);
     // Stores the message and, in the raising form, shows it; returns `level`.
@@ -152,8 +141,8 @@ private:
     std::vector<Snapshot> Buffers;
     std::vector<SavedState> Saved;
     int openModeAsDeclared_ = OpenMode;
-    QByteArray reservedPosition_; // of the record added by PrimeAutoInc
-    Watch watch_;
+    RecordId reserved_;  // the record added by PrimeAutoInc
+    qint64 watched_ = 0; // the record watched since a change made elsewhere; 0: none
     bool fromForm_ = false;
     int nextSnapshotId_ = 1;
 
