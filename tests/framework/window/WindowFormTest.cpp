@@ -226,7 +226,7 @@ TEST_F(WindowFormTest, AFailedDeleteAsksOnceWithTheFormsButtons) {
     NoteRecord other;
     other.Nr = 1;
     ASSERT_EQ(file->manager.File->get(1, other), store::Ok);
-    ASSERT_EQ(file->manager.File->erase(), store::Ok);
+    ASSERT_EQ(file->manager.File->erase(other), store::Ok);
     file->record.Nr = 1;
     file->record.Name = "Gone";
 
