@@ -46,7 +46,9 @@ int SystemOptionsWindow::Init() {
     AddButton(CancelButton, RequestCancelled);
     HelpControl = HelpButton;
     FirstField = KeepLog;
-    return Open();
+    if (const int level = Open()) return level;
+    TopLevel().setWindowIcon(Window().windowIcon()); // also inside the frame
+    return LevelBenign;
 }
 
 // The record's five options into the window's own copies.
@@ -87,15 +89,22 @@ void SystemOptionsWindow::build() {
     C().button(ChooseButton, QStringLiteral("........"))
         .at(2, 3)
         .tip(QStringLiteral("Choose the backup directory"));
-    C().entry(PathEntry, QStringLiteral("@s255")).at(2, 1, 1, 2).width(40).use(path_);
+    C().entry(PathEntry, QStringLiteral("@s255")).at(2, 1, 1, 2).width(30).use(path_);
     C().button(OkButton, QStringLiteral("&OK")).at(3, 1).defaultButton();
     C().button(CancelButton, QStringLiteral("&Cancel")).at(3, 2);
     C().button(HelpButton, QStringLiteral("&Help")).at(3, 3);
     // A blank box stands for 0 days, as the texts beside say what 0 means.
     for (int spin : {HowLong, BackupDays})
         static_cast<QSpinBox*>(C().widget(spin))->setSpecialValueText(QStringLiteral(" "));
+    // Hidden controls keep their room: the window has one size whatever is ticked.
+    for (int control : {HowLong, RetentionText, BackupDays, IntervalText, PathPrompt, PathEntry}) {
+        QWidget* widget = C().widget(control);
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     if (auto* grid = qobject_cast<QGridLayout*>(C().Content().layout()))
-        grid->setColumnStretch(2, 1);
+        grid->setColumnStretch(0, 1); // the buttons keep their size
 }
 
 void SystemOptionsWindow::showLog() {
