@@ -39,7 +39,10 @@ int main(int argc, char** argv) {
                                       "PW");
     const QCommandLineOption organization("organization", "Organization name to register.", "NAME");
     const QCommandLineOption demo("demo", "With --install: add a small demo catalogue.");
-    parser.addOptions({install, password, organization, demo});
+    const QCommandLineOption desktop(
+        "desktop", "As the desktop's menu starts it: in a directory without data files, open "
+                   "the user's own catalogue (~/.local/share/Wareloft).");
+    parser.addOptions({install, password, organization, demo, desktop});
     parser.process(app);
     if (!parser.isSet(install)) {
         std::fprintf(stderr, "Nothing to do.\n");
