@@ -3,7 +3,7 @@ set(CPACK_PACKAGE_NAME "wareloft")
 set(CPACK_PACKAGE_VENDOR "The Wareloft developers")
 set(CPACK_PACKAGE_CONTACT "The Wareloft developers <wareloft@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Catalogue of the software kept on CDs and disks")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Wareloft catalogues the software that a person or a small office keeps on CDs, "
     "floppies, ZIP disks and hard disks: scan a drive and import its files, browse the "
     "archive by class, search and print it, with users, a logbook and scheduled backups.")

@@ -16,23 +16,24 @@ int FirstUserWindow::Init() {
     if (const int level = WindowController::Init()) return level;
     SetTitle(QStringLiteral("Wareloft - First user"));
     Window().setResizable(false);
-    C().prompt(Explanation, explanation_).at(0, 0, 1, 3);
+    C().prompt(Explanation, explanation_).at(0, 0, 1, 4);
     auto* text = static_cast<QLabel*>(C().widget(Explanation));
     text->setWordWrap(true);
     text->setMinimumWidth(420);
     C().prompt(NamePrompt, QStringLiteral("Name")).at(1, 0);
-    C().prompt(NameText, QStringLiteral("%1 (level 3)").arg(QLatin1String(UserName))).at(1, 1);
+    C().prompt(NameText, QStringLiteral("%1 (level 3)").arg(QLatin1String(UserName)))
+        .at(1, 1, 1, 3);
     C().prompt(PasswordPrompt, QStringLiteral("&Password")).at(2, 0);
-    C().entry(PasswordEntry, QStringLiteral("@s20")).at(2, 1).use(password_);
+    C().entry(PasswordEntry, QStringLiteral("@s20")).at(2, 1, 1, 3).use(password_);
     C().prompt(RepeatPrompt, QStringLiteral("&Repeat")).at(3, 0);
-    C().entry(RepeatEntry, QStringLiteral("@s20")).at(3, 1).use(repeat_);
+    C().entry(RepeatEntry, QStringLiteral("@s20")).at(3, 1, 1, 3).use(repeat_);
     for (int entry : {PasswordEntry, RepeatEntry}) {
         auto* edit = static_cast<QLineEdit*>(C().widget(entry));
         edit->setEchoMode(QLineEdit::Password);
         edit->setMaxLength(password_.capacity());
     }
-    C().button(OkButton, QStringLiteral("&OK")).at(4, 1).defaultButton();
-    C().button(CancelButton, QStringLiteral("&Cancel")).at(4, 2);
+    C().button(OkButton, QStringLiteral("&OK")).at(4, 2).defaultButton();
+    C().button(CancelButton, QStringLiteral("&Cancel")).at(4, 3);
     if (auto* grid = qobject_cast<QGridLayout*>(C().Content().layout()))
         grid->setColumnStretch(1, 1);
     AddButton(CancelButton, RequestCancelled);
