@@ -1,5 +1,6 @@
 #include "core/SystemOptions.h"
 
+#include "core/Process.h"
 #include "framework/host/Host.h"
 
 #include <QFile>
@@ -48,6 +49,9 @@ SystemOptions::PathState SystemOptions::checkPath(const QString& storedPath) {
     const QFileInfo info(path);
     if (!info.exists()) return PathState::Missing;
     if (!info.isDir()) return PathState::NotADirectory;
+    if (Process::running() &&
+        info.canonicalFilePath() == QFileInfo(Process::instance().directory()).canonicalFilePath())
+        return PathState::DataDirectory;
     return writable(path) ? PathState::Usable : PathState::NotWritable;
 }
 
@@ -61,6 +65,10 @@ QString SystemOptions::problemText(PathState state, const QString& storedPath) {
     case PathState::NotWritable:
         return QStringLiteral("The backup directory %1 may not be written. Choose a directory "
                               "in which backup files can be made.")
+            .arg(path);
+    case PathState::DataDirectory:
+        return QStringLiteral("The backup path %1 is the catalogue's own directory. Choose "
+                              "another directory for the backup files.")
             .arg(path);
     case PathState::Missing:
         return QStringLiteral("The backup directory %1 does not exist.").arg(path);

@@ -13,8 +13,9 @@ QString intervalText(int days);
 // A directory as a dialog hands it back, without a trailing separator (a root stays whole).
 QString chosenDirectory(const QString& chosen);
 
-enum class PathState { Usable, Missing, NotADirectory, NotWritable };
-// A backup directory as stored (a drive path "D:\BACKUP" through its drive's folder).
+enum class PathState { Usable, Missing, NotADirectory, NotWritable, DataDirectory };
+// A backup directory as stored (a drive path "D:\BACKUP" through its drive's folder). The
+// catalogue's own directory cannot hold its backup.
 PathState checkPath(const QString& storedPath);
 // What is wrong with a path that is not Missing, for the user.
 QString problemText(PathState state, const QString& storedPath);

@@ -227,6 +227,11 @@ TEST_F(SystemOptionsTest, DirectoryThatCannotHoldBackupsKeepsTheWindowOpen) {
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(host.lastMessage()->text.contains("may not be written"));
 
+        typePath(w, dataDir());
+        press(w, W::OkButton);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(host.lastMessage()->text.contains("the catalogue's own directory"));
+
         host.answer(1); // make one under the file: it cannot be made
         typePath(w, dataPath("afile/inside"));
         press(w, W::OkButton);
