@@ -50,7 +50,7 @@ Restore::Outcome Restore::fromDirectory(const QString& backupDirectory) {
         outcome.refused = true;
         outcome.message =
             QStringLiteral("Nothing was restored: the backup file %1 cannot be "
-                           "used, %2.")
+                           "used; %2.")
                 .arg(QDir::toNativeSeparators(source.filePath(name)), reason(store.status()));
         return outcome;
     }
