@@ -6,6 +6,7 @@
 
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
+#include "bench/NumberingBench.h"
 #include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -187,8 +188,10 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes)
+    for (qint64 n : sizes) {
         runSize(n, keep);
+        NumberingBench::run(n, sizeLabel(n));
+    }
     Host::install(nullptr);
     return 0;
 }
