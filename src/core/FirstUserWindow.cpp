@@ -76,13 +76,15 @@ FirstUser EnsureFirstUser(const QString& directory, bool newCatalogue) {
                              "can add its first user \"System\", of level 3, with the password "
                              "you give here. Cancel ends Wareloft.")
                   .arg(where);
-    FirstUserWindow window(explanation);
-    if (window.Run() != RequestCompleted) return FirstUser::Cancelled;
-    Installation::Options options;
-    options.password = window.Password();
-    if (Installation::install(options, report) != Installation::Installed) {
+    // Asked again after a refusal (a password the installation does not take, a full disk)
+    // until the user gives one that it takes or cancels.
+    for (;;) {
+        FirstUserWindow window(explanation);
+        if (window.Run() != RequestCompleted) return FirstUser::Cancelled;
+        Installation::Options options;
+        options.password = window.Password();
+        if (Installation::install(options, report) == Installation::Installed)
+            return FirstUser::Added;
         Notices::notice(report.trimmed());
-        return FirstUser::Cancelled;
     }
-    return FirstUser::Added;
 }

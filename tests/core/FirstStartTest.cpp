@@ -131,6 +131,37 @@ TEST_F(FirstUserTest, SaysThereIsNoUserAndAddsTheFirstOneWithThePasswordTypedTwi
     EXPECT_EQ(EnsureFirstUser(dataDir(), false), FirstUser::Known);
 }
 
+TEST_F(FirstUserTest, AFailedAdditionAsksAgain) {
+    // Another station adds a user between the question and the answer: the addition is
+    // refused, said, and asked again; then there is a user.
+    auto other = store::RecordStore::openSqlCipher(dataDir());
+    int shown = 0;
+    std::function<void(QWidget&)> answer = [&](QWidget& w) {
+        if (++shown == 1) {
+            store::StoreFile& users = other->declare(Dictionary::IDE());
+            ASSERT_EQ(users.open(store::ReadWrite | store::DenyNone), store::Ok);
+            IdeRecord u;
+            u.IDNR = 7;
+            u.Name = "Early";
+            u.LEVEL = 3;
+            ASSERT_EQ(users.add(u), store::Ok);
+            users.close();
+            type(w, W::PasswordEntry, "x");
+            type(w, W::RepeatEntry, "x");
+            press(w, W::OkButton);
+            whenShown("FirstUser", answer);
+        } else {
+            press(w, W::CancelButton);
+        }
+    };
+    whenShown("FirstUser", answer);
+    EXPECT_EQ(EnsureFirstUser(dataDir(), false), FirstUser::Cancelled);
+    EXPECT_EQ(shown, 2);
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_FALSE(host.messages()[0].text.isEmpty()) << "the refusal is said";
+    EXPECT_EQ(users(), 1) << "only the other station's user";
+}
+
 TEST_F(FirstUserTest, ANewCatalogueSaysSoAndCancelLeavesItWithoutUsers) {
     QString explanation;
     whenShown("FirstUser", [&](QWidget& w) {
