@@ -3,6 +3,7 @@
 #include "core/DataFiles.h"
 #include "core/Process.h"
 
+#include <memory>
 #include <vector>
 
 Medium Medium::of(const ArchiefRecord& entry) {
@@ -45,30 +46,36 @@ bool MediumDeletion::run() {
             QStringLiteral("The archive is in use elsewhere (%1).").arg(why(store.status())));
 
     // The entries of one number lie together in the order of that number's key. They are
-    // found first and then deleted one by one by their place, so that no read runs past a
-    // deleted entry.
+    // found first and then deleted one by one by their identity, so that no read runs past
+    // a deletion.
     ArchiefRecord entry;
     const int key = medium_.kind == Medium::Cd ? ArcKey::KeyCdNr : ArcKey::KeyDiskNr;
     if (medium_.kind == Medium::Cd)
         entry.CdNr = medium_.number;
     else
         entry.DiskNr = medium_.number;
-    std::vector<QByteArray> places;
-    int rc = file.setOrderAt(key, entry);
-    while (rc == store::Ok && (rc = file.next(entry)) == store::Ok && medium_.holds(entry))
-        places.push_back(file.position(0));
-    // The end of the file or the first entry of another number ends the search well.
-    if (rc == store::NoRecord) rc = store::Ok;
-    for (const QByteArray& place : places) {
-        if (rc != store::Ok) break;
-        rc = file.reget(place, entry);
-        if (rc == store::Ok) rc = file.erase();
-        if (rc == store::Ok) ++deleted_;
+    std::vector<RecordId> found;
+    {
+        std::unique_ptr<store::Cursor> cursor = file.cursor();
+        cursor->setSkipMemos(true);
+        int rc = cursor->setOrderAt(key, entry);
+        while (rc == store::Ok && (rc = cursor->next(entry)) == store::Ok && medium_.holds(entry))
+            found.push_back(entry.identity());
+        // The end of the file or the first entry of another number ends the search well.
+        if (rc != store::Ok && rc != store::NoRecord) {
+            const QString reason = why(cursor->status());
+            store.rollback();
+            return fail(QStringLiteral("Reading failed (%1).").arg(reason));
+        }
     }
-    if (rc != store::Ok) {
-        const QString reason = why(file.status());
-        store.rollback();
-        return fail(QStringLiteral("Reading or deleting failed (%1).").arg(reason));
+    for (const RecordId& id : found) {
+        entry.setIdentity(id);
+        if (file.erase(entry) != store::Ok) {
+            const QString reason = why(file.status());
+            store.rollback();
+            return fail(QStringLiteral("Deleting failed (%1).").arg(reason));
+        }
+        ++deleted_;
     }
     if (store.commit() != store::Ok) {
         const QString reason = why(store.status());

@@ -262,7 +262,7 @@ TEST_F(SystemOptionsTest, ChosenDirectoryIsShownWithoutItsTrailingSeparator) {
 
 TEST_F(SystemOptionsTest, WithoutTheSystemRecordOkReportsTheFailure) {
     fetch();
-    ASSERT_EQ(Access::Sys().File->erase(), store::Ok);
+    ASSERT_EQ(Access::Sys().File->erase(SYS), store::Ok);
     runWindow([&](QWidget& w) {
         EXPECT_FALSE(control<QCheckBox>(w, W::KeepLog)->isChecked());
         press(w, W::OkButton);
