@@ -51,6 +51,10 @@ struct Options {
     QCommandLineOption csv{QStringLiteral("csv"),
                            QStringLiteral("With a search: comma-separated lines with a heading "
                                           "instead of tab-separated lines.")};
+    QCommandLineOption desktop{QStringLiteral("desktop"),
+                               QStringLiteral("As the desktop's menu starts it: in a directory "
+                                              "without data files, open the user's own catalogue "
+                                              "(~/.local/share/Wareloft).")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this text.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -114,15 +118,20 @@ Parsed parse(const QStringList& arguments) {
         {&o.from, dates},
         {&o.till, dates},
         {&o.data, phrase || dates},
-        {&o.csv, phrase || dates}};
+        {&o.csv, phrase || dates},
+        {&o.desktop, p.command == Command::Windows}};
     for (const auto& [option, fits] : belonging)
         if (parser.isSet(*option) && !fits)
             return usageError(
                 QStringLiteral("--%1 does not go with %2.")
                     .arg(option->names().constFirst(),
                          given.isEmpty() ? QStringLiteral("the windows") : given.constFirst()));
-    if (p.command == Command::Windows)
-        return usageError(QStringLiteral("Nothing to do: no command given."));
+    if (p.command == Command::Windows) {
+        if (!parser.isSet(o.desktop))
+            return usageError(QStringLiteral("Nothing to do: no command given."));
+        p.desktop = true;
+        return p;
+    }
     p.password = parser.value(o.password);
     p.passwordGiven = parser.isSet(o.password);
     p.organization = parser.value(o.organization);
@@ -142,7 +151,7 @@ QString usage() {
     QString text = QStringLiteral(
         "Usage: wareloft [--install [--password PW] [--organization NAME] [--demo] | --check |\n"
         "                 --search PHRASE [--subject SUBJECT] | --search-dates [--from DATE]\n"
-        "                 [--till DATE]] [--data DIR] [--csv]\n"
+        "                 [--till DATE]] [--data DIR] [--csv] | --desktop\n"
         "Wareloft catalogues the software kept on CDs, floppies, ZIP disks and hard disks.\n"
         "Started without options it opens the catalogue in the current directory.\n\nOptions:\n");
     for (const QCommandLineOption* option :

@@ -14,6 +14,7 @@ struct Parsed {
     bool passwordGiven = false;
     QString organization;
     bool demo = false;
+    bool desktop = false; // Windows: started by the desktop's menu
     // Search: a phrase in a field, or (dates) a range of file dates.
     bool dates = false;
     QString phrase, subject, from, till;

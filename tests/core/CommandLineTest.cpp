@@ -29,6 +29,9 @@ TEST(CommandLineTest, InstallTakesItsOptions) {
     EXPECT_FALSE(parse({"--install"}).passwordGiven);
     EXPECT_EQ(parse({"--check"}).command, Command::Check);
     EXPECT_EQ(parse({"--help"}).command, Command::Help);
+    const auto menu = parse({"--desktop"});
+    EXPECT_EQ(menu.command, Command::Windows);
+    EXPECT_TRUE(menu.desktop);
     EXPECT_EQ(parse({"-v"}).command, Command::Version);
 }
 
@@ -62,7 +65,8 @@ TEST(CommandLineTest, AnythingNotUnderstoodIsAUsageError) {
                       {"--search", "a", "--from", "2024-01-01"},
                       {"--search-dates", "--subject", "name"},
                       {"--install", "--password", "x", "--csv"},
-                      {"--check", "--demo"}}) {
+                      {"--check", "--demo"},
+                      {"--install", "--desktop"}}) {
         const auto p = parse(args);
         EXPECT_EQ(p.command, Command::Usage) << *args.begin();
         EXPECT_FALSE(p.error.isEmpty());

@@ -113,6 +113,16 @@ int SqlCipherStore::backup(const FileDef& def, const QString& targetPath) {
     return copyToFile(in.db(), "main", def, targetPath, copyMode(source), status_);
 }
 
+int SqlCipherStore::verify(const FileDef& def, const QString& sourcePath) {
+    std::lock_guard lock(mutex_);
+    if (disk::check(sourcePath, status_) != Ok) return status_.code;
+    Direct in;
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
+        return status_.code;
+    return in.checkPages(sourcePath, status_);
+}
+
 int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
     std::lock_guard lock(mutex_);
     const QString target = QDir(directory_).filePath(def.diskName);
@@ -120,7 +130,8 @@ int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
         return codes::fail(status_, FileSystemError, QStringLiteral("a file is not its copy"));
     if (disk::check(sourcePath, status_) != Ok) return status_.code;
     Direct in;
-    if (in.open(sourcePath, def, "ro", status_) != Ok || in.check(sourcePath, def, status_) != Ok)
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
         return status_.code;
     SqlCipherFile* file = find(def);
     if (!file || !file->isOpen()) {

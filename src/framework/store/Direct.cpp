@@ -20,10 +20,10 @@ int Direct::open(const QString& path, const FileDef& def, const char* mode, Stat
     return codes::ok(status);
 }
 
-int Direct::check(const QString& path, const FileDef& def, Status& status) {
+int Direct::check(const QString& path, const FileDef& def, Status& status, bool thisVersion) {
     Schema schema(def, QStringLiteral("main"));
     sql::Stmt meta;
-    int rc = meta.prepare(db_, "SELECT label FROM " + schema.qualified(Schema::Meta));
+    int rc = meta.prepare(db_, "SELECT label, version FROM " + schema.qualified(Schema::Meta));
     if (rc == SQLITE_OK) rc = meta.step();
     if (rc != SQLITE_ROW)
         return codes::engineAs(status, db_, rc == SQLITE_DONE ? SQLITE_CORRUPT : rc,
@@ -32,8 +32,29 @@ int Direct::check(const QString& path, const FileDef& def, Status& status) {
         return codes::fail(status, FileSystemError,
                            QStringLiteral("%1 holds the records of %2, not of %3")
                                .arg(path, sql::columnText(meta, 0), def.label));
+    const int version = sqlite3_column_int(meta, 1);
     meta.reset();
+    if (thisVersion && version != def.schemaVersion)
+        return codes::fail(status, FileSystemError,
+                           QStringLiteral("%1 is of version %2 of %3; this program keeps "
+                                          "version %4")
+                               .arg(path)
+                               .arg(version)
+                               .arg(def.label)
+                               .arg(def.schemaVersion));
     return disk::checkSize(db_, "main", path, status);
+}
+
+int Direct::checkPages(const QString& path, Status& status) {
+    sql::Stmt quick;
+    int rc = quick.prepare(db_, "PRAGMA main.quick_check(1)");
+    if (rc == SQLITE_OK) rc = quick.step();
+    if (rc != SQLITE_ROW) return codes::engineAs(status, db_, rc, FileSystemError);
+    const QString verdict = sql::columnText(quick, 0);
+    if (verdict != QLatin1String("ok"))
+        return codes::fail(status, FileSystemError,
+                           QStringLiteral("%1 is damaged: %2").arg(path, verdict));
+    return codes::ok(status);
 }
 
 } // namespace store

@@ -20,8 +20,11 @@ public:
     // `mode` as in a URI ("ro", "rw", "rwc"); the file's owner password is its key.
     int open(const QString& path, const FileDef& def, const char* mode, Status& status);
     // The file must be a whole database of this data file: its label, and a size that fits
-    // its pages.
-    int check(const QString& path, const FileDef& def, Status& status);
+    // its pages; a copy that is to replace a data file must also be of the version this
+    // program keeps.
+    int check(const QString& path, const FileDef& def, Status& status, bool thisVersion = false);
+    // Every page readable and every key whole.
+    int checkPages(const QString& path, Status& status);
     sqlite3* db() const { return db_; }
 
 private:
