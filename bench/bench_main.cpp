@@ -1,10 +1,12 @@
 // Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
-// manager and measures inserts, full reads, fetches and file size. Prints one line per
-// figure, "name value unit", so runs can be compared.
+// manager and measures inserts, full reads, fetches and file size; then the text viewer on
+// a file of 1 GB and the walk over a tree of 100,000 entries. Prints one line per figure,
+// "name value unit", so runs can be compared.
 //
-//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only catalogue,viewer,walk]
 
 #include "bench/Catalogue.h"
+#include "bench/TextViewBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -110,6 +112,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
+    QStringList groups = {"catalogue", "viewer", "walk"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
@@ -118,15 +121,20 @@ int main(int argc, char** argv) {
                 sizes << s.toLongLong();
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
+        } else if (args[i] == "--only" && i + 1 < args.size()) {
+            groups = args[++i].split(',');
         } else {
-            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR]\n");
+            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
+                                 "[--only catalogue,viewer,walk]\n");
             return 2;
         }
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes)
-        runSize(n, keep);
+    if (groups.contains("catalogue"))
+        for (qint64 n : sizes)
+            runSize(n, keep);
+    if (groups.contains("viewer")) TextViewBench::run(keep);
     Host::install(nullptr);
     return 0;
 }
