@@ -3,6 +3,7 @@
 #include "framework/Pictures.h"
 
 #include "framework/IniManager.h"
+#include "framework/host/DesktopLaunch.h"
 #include "framework/host/HostDirectory.h"
 
 #include <QDateTime>
@@ -135,4 +136,21 @@ bool FileSystemHost::copyFile(const QString& from, const QString& to, QString* e
 bool FileSystemHost::makeDirectory(const QString& path) {
     const QString target = hostPath(path);
     return !target.isEmpty() && QDir().mkpath(target);
+}
+
+int FileSystemHost::execute(const QString& program, QString* error) {
+    const auto fail = [&](int code, const QString& text) {
+        if (error) *error = text;
+        return code;
+    };
+    const QString path = hostPath(program.trimmed());
+    if (path.isEmpty()) return fail(DriveNotReady, QStringLiteral("Invalid drive"));
+    const QFileInfo file(path);
+    if (!file.isFile()) return fail(ProgramNotFound, QStringLiteral("File not found"));
+    if (!DesktopLaunch::isProgram(file.absoluteFilePath()))
+        return fail(NotAProgram,
+                    QStringLiteral("%1 is not a program this computer can start").arg(program));
+    QString reason;
+    if (!startProgram(file.absoluteFilePath(), &reason)) return fail(StartFailed, reason);
+    return 0;
 }

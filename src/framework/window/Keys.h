@@ -40,6 +40,9 @@ constexpr int Backslash = 220;
 constexpr int BracketRight = 221;
 constexpr int Apostrophe = 222;
 
+// The right mouse button on a list, told to its window like a key.
+constexpr int MouseRight = 0x1002;
+
 constexpr int CtrlEnter = Ctrl + Enter;
 constexpr int CtrlApostrophe = Ctrl + Apostrophe; // 734: recalls a field's saved value
 constexpr int ShiftTab = Shift + Tab;
