@@ -7,6 +7,7 @@
 
 #include "bench/Catalogue.h"
 #include "bench/TextViewBench.h"
+#include "bench/WalkBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
         for (qint64 n : sizes)
             runSize(n, keep);
     if (groups.contains("viewer")) TextViewBench::run(keep);
+    if (groups.contains("walk")) WalkBench::run(keep);
     Host::install(nullptr);
     return 0;
 }

@@ -7,7 +7,14 @@
 // question whether its content goes into the archive.
 class ReadTextFileWindow : public WindowController {
 public:
-    enum Control { List = 1, SearchButton, PrintButton, AddToArchiveButton, CloseButton, HelpButton };
+    enum Control {
+        List = 1,
+        SearchButton,
+        PrintButton,
+        AddToArchiveButton,
+        CloseButton,
+        HelpButton
+    };
     static constexpr const char* HelpKeyword = "Wareloft";
     static constexpr qint32 DefaultColour = 12567173;
 
