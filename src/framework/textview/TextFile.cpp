@@ -194,7 +194,7 @@ QString TextFile::DisplayText(const QByteArray& bytes) {
             do
                 out.append(u' ');
             while (out.size() % 8 != 0);
-        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+        } else if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) {
             out.append(QChar(0x00B7));
         } else {
             out.append(c);

@@ -71,7 +71,7 @@ public:
     qint64 Find(qint64 from, const QString& what, bool matchCase, bool down);
 
     // A line as a list row shows it: the bytes as text (HostText), tabs set to columns of
-    // eight, other control characters as a middle dot.
+    // eight, other control characters (C0 and C1) as a middle dot.
     static QString DisplayText(const QByteArray& bytes);
 
 private:

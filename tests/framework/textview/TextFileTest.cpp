@@ -116,6 +116,8 @@ TEST_F(TextFileTest, BinaryAndLegacyBytesShowAsReadableText) {
     EXPECT_EQ(TextFile::DisplayText("caf\xE9 \x80"), QString::fromUtf8("café €"))
         << "bytes that are not UTF-8 read as the old Windows code page";
     EXPECT_EQ(TextFile::DisplayText("\xC3\xA9t\xC3"), QString::fromUtf8("étÃ"));
+    EXPECT_EQ(TextFile::DisplayText("a\x81" "b\xC2\x85" "c"), QString::fromUtf8("a·b·c"))
+        << "C1 controls have no glyph either";
 }
 
 TEST_F(TextFileTest, SparseIndexFindsEveryLineAndEveryOffset) {
