@@ -116,7 +116,10 @@ TEST_F(TextFileTest, BinaryAndLegacyBytesShowAsReadableText) {
     EXPECT_EQ(TextFile::DisplayText("caf\xE9 \x80"), QString::fromUtf8("café €"))
         << "bytes that are not UTF-8 read as the old Windows code page";
     EXPECT_EQ(TextFile::DisplayText("\xC3\xA9t\xC3"), QString::fromUtf8("étÃ"));
-    EXPECT_EQ(TextFile::DisplayText("a\x81" "b\xC2\x85" "c"), QString::fromUtf8("a·b·c"))
+    EXPECT_EQ(TextFile::DisplayText("a\x81"
+                                    "b\xC2\x85"
+                                    "c"),
+              QString::fromUtf8("a·b·c"))
         << "C1 controls have no glyph either";
 }
 
@@ -160,6 +163,38 @@ TEST_F(TextFileTest, FileOfEmptyLinesKeepsItsIndexSmall) {
     EXPECT_LT(file.IndexMemory(), 3000000 / 100);
     EXPECT_EQ(file.LineAt(2999999), 3000000);
     EXPECT_EQ(file.Offset(1234567), 1234566);
+}
+
+// Beyond 2 GB a position no longer fits 32 bits; the file is sparse, so it costs no disk.
+TEST_F(TextFileTest, FileLargerThanTwoGigabytes) {
+    const QString path = write("huge.txt", "first line\n");
+    const qint64 far = (qint64(1) << 31) + 100;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.seek(far));
+        file.write("far away\nlast\n");
+    }
+    TextFile text;
+    ASSERT_EQ(text.Open(path), store::Ok);
+    EXPECT_EQ(text.FileSize(), far + 14);
+    const auto first = text.ReadLines(1, 3);
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_EQ(first[0].bytes, "first line");
+    EXPECT_EQ(first[1].bytes, QByteArray(255, '\0'))
+        << "the hole reads as NUL bytes, cut into lines";
+
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    LineCursor cursor(fd, text.FileSize(), 255, far, 4096);
+    LineCursor::Piece piece;
+    ASSERT_TRUE(cursor.next(piece));
+    EXPECT_EQ(piece.start, far);
+    EXPECT_EQ(QByteArray(piece.bytes, piece.length), "far away");
+    ASSERT_TRUE(cursor.next(piece));
+    EXPECT_EQ(QByteArray(piece.bytes, piece.length), "last");
+    EXPECT_FALSE(cursor.next(piece));
+    ::close(fd);
 }
 
 TEST_F(TextFileTest, FindsDownAndUpWithAndWithoutCase) {
