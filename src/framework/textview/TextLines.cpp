@@ -162,16 +162,10 @@ void TextLines::keyPressEvent(QKeyEvent* event) {
         post(ctrl ? EventKind::ScrollBottom : EventKind::PageDown);
         break;
     case Qt::Key_Home:
-        if (ctrl)
-            post(EventKind::ScrollTop);
-        else
-            across->setValue(0);
+        post(EventKind::ScrollTop);
         break;
     case Qt::Key_End:
-        if (ctrl)
-            post(EventKind::ScrollBottom);
-        else
-            across->setValue(across->maximum());
+        post(EventKind::ScrollBottom);
         break;
     case Qt::Key_Left:
         across->triggerAction(QAbstractSlider::SliderSingleStepSub);

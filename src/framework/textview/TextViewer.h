@@ -56,6 +56,7 @@ public:
     // The lines shown, as the rows show them.
     const QStringList& DisplayQueue() const { return display_; }
     TextLines* ListBox() const { return list_; }
+    ErrorManager* Errors() const { return errors_; }
 
 private:
     void fill();

@@ -2,6 +2,7 @@
 #include "framework/ErrorManager.h"
 #include "framework/textview/TextGoto.h"
 #include "framework/textview/TextLines.h"
+#include "framework/textview/TextPrintOptions.h"
 #include "framework/textview/TextSearcher.h"
 #include "framework/window/Keys.h"
 #include "support/CatalogueTest.h"
@@ -237,6 +238,50 @@ TEST_F(TextViewerTest, FindWithMatchCaseAndNextOnlyWithText) {
     });
     window.viewer.Find();
     EXPECT_EQ(window.viewer.CurrentLine(), 3);
+}
+
+TEST_F(TextViewerTest, PrintOptionsRefuseARangeOutsideTheFile) {
+    open(numbered(20));
+    window.viewer.SetLine(7);
+    using P = TextPrintOptions;
+    whenShown("TextPrintOptions", [this](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Print Options");
+        EXPECT_EQ(control<QLineEdit>(w, P::FirstEntry)->text(), "1");
+        EXPECT_EQ(control<QLineEdit>(w, P::LastEntry)->text(), "20") << "the line count";
+        control<QRadioButton>(w, P::SelectionRadio)->click();
+        settleEvents();
+        EXPECT_EQ(control<QLineEdit>(w, P::FirstEntry)->text(), "7");
+        control<QRadioButton>(w, P::RangeRadio)->click();
+        typeInto(control<QLineEdit>(w, P::FirstEntry), "5");
+        typeInto(control<QLineEdit>(w, P::LastEntry), "3");
+        control<QPushButton>(w, P::PrintButton)->click();
+        settleEvents();
+        ASSERT_NE(host.lastMessage(), nullptr);
+        EXPECT_EQ(host.lastMessage()->caption, "Range Error");
+        EXPECT_EQ(host.lastMessage()->text, "The value of first line must be between 1 and 20.");
+        EXPECT_TRUE(w.isVisible());
+        typeInto(control<QLineEdit>(w, P::LastEntry), "21");
+        control<QPushButton>(w, P::PrintButton)->click();
+        settleEvents();
+        EXPECT_EQ(host.messages().size(), 2u) << "beyond the last line";
+        typeInto(control<QLineEdit>(w, P::FirstEntry), "2");
+        typeInto(control<QLineEdit>(w, P::LastEntry), "4");
+        control<QCheckBox>(w, P::PreviewCheck)->click();
+        control<QPushButton>(w, P::PrintButton)->click();
+    });
+    P::Choice choice;
+    ASSERT_TRUE(P::Ask(window.viewer, choice));
+    EXPECT_EQ(choice.first, 2);
+    EXPECT_EQ(choice.last, 4);
+    EXPECT_TRUE(choice.preview);
+
+    whenShown("TextPrintOptions", [](QWidget& w) {
+        control<QPushButton>(w, P::PrintButton)->click(); // all lines
+    });
+    ASSERT_TRUE(P::Ask(window.viewer, choice));
+    EXPECT_EQ(choice.first, 1);
+    EXPECT_EQ(choice.last, 20);
+    EXPECT_FALSE(choice.preview);
 }
 
 TEST_F(TextViewerTest, FileThatCannotBeOpenedShowsFileLoadError) {
