@@ -6,6 +6,7 @@
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only catalogue,viewer,walk]
 
 #include "bench/Catalogue.h"
+#include "bench/NumberingBench.h"
 #include "bench/TextViewBench.h"
 #include "bench/WalkBench.h"
 #include "core/DataFiles.h"
@@ -133,8 +134,10 @@ int main(int argc, char** argv) {
     ConsoleHost host;
     Host::install(&host);
     if (groups.contains("catalogue"))
-        for (qint64 n : sizes)
+        for (qint64 n : sizes) {
             runSize(n, keep);
+            NumberingBench::run(n, sizeLabel(n));
+        }
     if (groups.contains("viewer")) TextViewBench::run(keep);
     if (groups.contains("walk")) WalkBench::run(keep);
     Host::install(nullptr);

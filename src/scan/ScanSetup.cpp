@@ -1,8 +1,10 @@
 #include "scan/ScanSetup.h"
 
+#include "archive/ArchiveDrives.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "framework/Text.h"
+#include "scan/DriveSetup.h"
 
 #include <algorithm>
 
@@ -23,22 +25,8 @@ struct Opened {
 
 void ScanSetup::RebuildDriveQueue() {
     GLO.DriveQueue.free();
-    const Opened open(Relate::Drv());
-    FileManager& drives = Access::Drv();
-    if (drives.UseFile() == LevelBenign) {
-        DrvRecord probe;
-        drives.File->setOrder(0);
-        while (drives.File->next(probe) == store::Ok) {
-            GLO.DriveQueue.buffer.DRIVE = probe.DRIVE;
-            GLO.DriveQueue.buffer.KINDOFDRIVE = probe.KINDOFDRIVE;
-            GLO.DriveQueue.add();
-        }
-    }
-    auto& rows = GLO.DriveQueue.rows;
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const DriveQueueEntry& a, const DriveQueueEntry& b) {
-                         return a.DRIVE.str().compare(b.DRIVE.str(), Qt::CaseInsensitive) < 0;
-                     });
+    DriveSetup::load(); // every Drv record, in file order
+    ArchiveDrives::sort();
     GLO.DriveQueue.buffer = DriveQueueEntry();
 }
 
