@@ -1,5 +1,6 @@
 #include "scan/DriveQuestion.h"
 
+#include "core/FrameRules.h"
 #include "core/Globals.h"
 #include "core/Process.h"
 #include "framework/host/Host.h"
@@ -19,7 +20,7 @@ int DriveQuestion::Init() {
     if (const int level = WindowController::Init()) return level;
     SetTitle(QStringLiteral("Insert CD or Disk and select drive... "));
     Window().setResizable(false);
-    drive_ = INIMgr().Fetch(GLO.UserName.str(), Settings::RunProgram);
+    drive_ = INIMgr().Fetch(FrameRules::userSection(), Settings::RunProgram);
     if (!Drives().contains(drive_.str(), Qt::CaseInsensitive)) drive_.clear();
     C().group(DriveGroup, QStringLiteral("Select Drive")).at(0, 0, 1, 2);
     C().dropList(DriveList, Drives())
@@ -37,7 +38,7 @@ int DriveQuestion::Init() {
 
 int DriveQuestion::Kill() {
     C().TakePending();
-    INIMgr().Update(GLO.UserName.str(), Settings::RunProgram, drive_.str());
+    INIMgr().Update(FrameRules::userSection(), Settings::RunProgram, drive_.str());
     const int level = WindowController::Kill();
     if (!GLO.ProgramDir.isEmpty()) Host::instance().setCurrentDirectory(GLO.ProgramDir);
     return level;

@@ -1,5 +1,6 @@
 #include "scan/ReadTextFileWindow.h"
 
+#include "core/FrameRules.h"
 #include "core/Globals.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
@@ -52,8 +53,8 @@ void ReadTextFileWindow::build() {
 
 // The list takes the user's colour of lists.
 void ReadTextFileWindow::applyColour() {
-    const int stored = INIMgr().FetchNumber(GLO.UserName.str(), Settings::Color);
-    GLO.BrowseColor = stored != 0 ? stored : DefaultColour;
+    const int stored = INIMgr().FetchNumber(FrameRules::userSection(), Settings::Color);
+    GLO.BrowseColor = stored != 0 ? stored : FrameRules::DefaultBrowseColor;
     C().SetColour(List, -1, GLO.BrowseColor);
 }
 

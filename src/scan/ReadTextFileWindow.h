@@ -16,7 +16,6 @@ public:
         HelpButton
     };
     static constexpr const char* HelpKeyword = "Wareloft";
-    static constexpr qint32 DefaultColour = 12567173;
 
     ReadTextFileWindow(const QString& fileName, int hideAdd);
 

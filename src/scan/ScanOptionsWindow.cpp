@@ -1,6 +1,7 @@
 #include "scan/ScanOptionsWindow.h"
 
 #include "core/DataFiles.h"
+#include "core/FrameRules.h"
 #include "core/Globals.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
@@ -137,7 +138,7 @@ void ScanOptionsWindow::restoreChoices() {
     selectDriveRow(row);
     applyDrive();
 
-    const QString user = GLO.UserName.str();
+    const QString user = FrameRules::userSection();
     // TextContent holds 0 or 1, and a 0 reads as 1: the check box always opens ticked.
     textFlag_ = 1;
     const int choice = INIMgr().FetchNumber(user, Settings::ScanOptionSel);
@@ -276,7 +277,7 @@ void ScanOptionsWindow::writeBack(int code, const QString& otherPattern, int fil
 int ScanOptionsWindow::Kill() {
     if (Response != RequestCompleted) parameters_.Cancelled = 1;
     INIMgr().Update(Settings::ScanDriveSel, driveRow());
-    const QString user = GLO.UserName.str();
+    const QString user = FrameRules::userSection();
     INIMgr().Update(user, Settings::ScanOptionSel, scanFor_);
     INIMgr().Update(user, Settings::TextContent, textFlag_);
     const int level = WindowController::Kill();
