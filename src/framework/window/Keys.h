@@ -10,6 +10,7 @@ constexpr int Shift = 0x100;
 constexpr int Ctrl = 0x200;
 constexpr int Alt = 0x400;
 
+constexpr int MouseRight = 2; // the right mouse button, as an alert key
 constexpr int Backspace = 8;
 constexpr int Tab = 9;
 constexpr int Enter = 13;
@@ -39,9 +40,6 @@ constexpr int BracketLeft = 219;
 constexpr int Backslash = 220;
 constexpr int BracketRight = 221;
 constexpr int Apostrophe = 222;
-
-// The right mouse button on a list, told to its window like a key.
-constexpr int MouseRight = 0x1002;
 
 constexpr int CtrlEnter = Ctrl + Enter;
 constexpr int CtrlApostrophe = Ctrl + Apostrophe; // 734: recalls a field's saved value
