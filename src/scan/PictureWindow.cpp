@@ -94,7 +94,3 @@ int PictureWindow::Init() {
     AddButton(OkButton, RequestCompleted);
     return Open();
 }
-
-int PictureWindow::TakeAccepted() {
-    return WindowController::TakeAccepted();
-}

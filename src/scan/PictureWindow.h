@@ -16,7 +16,6 @@ public:
     static QImage Load(const QString& fileName, QString* reason);
 
     int Init() override;
-    int TakeAccepted() override;
 
 private:
     QString fileName_;

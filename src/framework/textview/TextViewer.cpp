@@ -34,7 +34,6 @@ TextViewer::~TextViewer() {
 
 bool TextViewer::Init(WindowController& window, int listControl, const QString& fileName,
                       ErrorManager& errors, int lineSize) {
-    window_ = &window;
     errors_ = &errors;
     control_ = listControl;
     fileName_ = fileName;

@@ -65,7 +65,6 @@ private:
     void dragTo(int thumb);
     void popup();
 
-    WindowController* window_ = nullptr;
     ErrorManager* errors_ = nullptr;
     TextLines* list_ = nullptr;
     int control_ = 0;
