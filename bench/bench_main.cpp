@@ -1,13 +1,19 @@
 // Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
-// manager and measures inserts, full reads, fetches and file size. Prints one line per
-// figure, "name value unit", so runs can be compared.
+// manager and measures inserts, full reads, fetches and file size; then the text viewer on
+// a file of 1 GB and the walk over a tree of 100,000 entries. Prints one line per figure,
+// "name value unit", so runs can be compared.
 //
-//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only search]
+//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+//                  [--only catalogue,search,viewer,walk]
+//
+// "search" alone builds (or reuses) the catalogues and times only the search on them.
 
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
+#include "bench/TextViewBench.h"
+#include "bench/WalkBench.h"
 #include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -199,30 +205,34 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
+    QStringList groups = {"catalogue", "viewer", "walk"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
             sizes.clear();
             for (const QString& s : args[++i].split(','))
                 sizes << s.toLongLong();
-        } else if (args[i] == "--only" && i + 1 < args.size() && args[i + 1] == "search") {
-            onlySearch = true;
-            ++i;
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
+        } else if (args[i] == "--only" && i + 1 < args.size()) {
+            groups = args[++i].split(',');
         } else {
-            std::fprintf(stderr,
-                         "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] [--only search]\n");
+            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
+                                 "[--only catalogue,search,viewer,walk]\n");
             return 2;
         }
     }
     ConsoleHost host;
     Host::install(&host);
     bool ok = true;
-    for (qint64 n : sizes) {
-        ok = ok && runSize(n, keep);
-        if (ok && !onlySearch) NumberingBench::run(n, sizeLabel(n));
-    }
+    onlySearch = groups.contains("search") && !groups.contains("catalogue");
+    if (groups.contains("catalogue") || groups.contains("search"))
+        for (qint64 n : sizes) {
+            ok = ok && runSize(n, keep);
+            if (ok && !onlySearch) NumberingBench::run(n, sizeLabel(n));
+        }
+    if (groups.contains("viewer")) TextViewBench::run(keep);
+    if (groups.contains("walk")) WalkBench::run(keep);
     Host::install(nullptr);
     return ok ? 0 : 1;
 }

@@ -24,4 +24,10 @@ public:
     bool shellOpen(const QString&) override { return false; }
     bool composeMail(const MailMessage&) override { return false; }
     void showHelp(const QString&) override {}
+
+protected:
+    bool startProgram(const QString&, QString* error) override {
+        if (error) *error = QStringLiteral("Programs are not started from the command line");
+        return false;
+    }
 };

@@ -113,6 +113,10 @@ public:
 
     // The shell's "open" of a document, program or web address.
     virtual bool shellOpen(const QString& target) = 0;
+    // Starts a program of this computer, named by a media or host path, in its own
+    // directory and without a shell: 0 when it started; 2 when there is no such file; 15
+    // when its drive is not ready; any other number with the host's text in `error`.
+    virtual int execute(const QString& program, QString* error) = 0;
     virtual bool composeMail(const MailMessage& mail) = 0;
     // The project's help text opened at a keyword.
     virtual void showHelp(const QString& keyword) = 0;

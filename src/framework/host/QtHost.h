@@ -42,6 +42,9 @@ public:
     bool composeMail(const MailMessage& mail) override;
     void showHelp(const QString& keyword) override;
 
+protected:
+    bool startProgram(const QString& hostFile, QString* error) override;
+
 private:
     static QWidget* dialogParent();
     int showMessage(const QString& text, const QString& caption, Icon icon,

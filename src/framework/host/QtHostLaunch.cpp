@@ -25,6 +25,15 @@ bool QtHost::shellOpen(const QString& target) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
+bool QtHost::startProgram(const QString& hostFile, QString* error) {
+    QProcess process;
+    process.setProgram(hostFile);
+    process.setWorkingDirectory(QFileInfo(hostFile).absolutePath());
+    if (process.startDetached()) return true;
+    if (error) *error = process.errorString();
+    return false;
+}
+
 bool QtHost::composeMail(const MailMessage& mail) {
     const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (!xdgEmail.isEmpty() &&

@@ -55,6 +55,7 @@ void ScriptedHost::clearRecords() {
     messages_.clear();
     dialogs_.clear();
     shellOpened_.clear();
+    started_.clear();
     helpKeywords_.clear();
     mails_.clear();
     ended_ = false;
@@ -131,6 +132,15 @@ void ScriptedHost::endProgram(int exitCode, const QString& text) {
 bool ScriptedHost::shellOpen(const QString& target) {
     shellOpened_.append(target);
     return shellResult_;
+}
+
+bool ScriptedHost::startProgram(const QString& hostFile, QString* error) {
+    if (!startFailure_.isEmpty()) {
+        if (error) *error = startFailure_;
+        return false;
+    }
+    started_.append(hostFile);
+    return true;
 }
 
 bool ScriptedHost::composeMail(const MailMessage& mail) {

@@ -61,6 +61,10 @@ public:
     void setNow(const QDate& date, const QTime& time);
 
     void setShellOpenResult(bool ok) { shellResult_ = ok; }
+    // Programs that execute finds are started only here: recorded, and answered by the
+    // reason given (empty: started).
+    void setStartFailure(const QString& reason) { startFailure_ = reason; }
+    const QStringList& programsStarted() const { return started_; }
     void setMailResult(bool ok) { mailResult_ = ok; }
 
     // What was shown and done, oldest first.
@@ -93,6 +97,9 @@ public:
     bool composeMail(const MailMessage& mail) override;
     void showHelp(const QString& keyword) override;
 
+protected:
+    bool startProgram(const QString& hostFile, QString* error) override;
+
 private:
     template <typename T> static std::optional<T> take(std::deque<T>& queue);
 
@@ -106,7 +113,8 @@ private:
 
     std::vector<ShownMessage> messages_;
     std::vector<ShownDialog> dialogs_;
-    QStringList shellOpened_, helpKeywords_;
+    QStringList shellOpened_, helpKeywords_, started_;
+    QString startFailure_;
     std::vector<MailMessage> mails_;
     bool ended_ = false;
     int exitCode_ = 0;
