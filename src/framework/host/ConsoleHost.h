@@ -18,6 +18,9 @@ public:
     int popupMenu(const QString&) override { return 0; }
     void endProgram(int exitCode, const QString& text) override;
     bool shellOpen(const QString&) override { return false; }
-    bool composeMail(const MailMessage&) override { return false; }
+    int composeMail(const MailMessage&) override { return MailLoginFailure; }
+    int addressBook(const QString&, const std::vector<AddressEntry>&, QStringList&) override {
+        return MailFailure;
+    }
     void showHelp(const QString&) override {}
 };
