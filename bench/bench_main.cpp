@@ -2,9 +2,10 @@
 // manager and measures inserts, full reads, fetches and file size. Prints one line per
 // figure, "name value unit", so runs can be compared.
 //
-//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+//   wareloft-bench [--sizes 10000,100000,1000000|none] [--keep DIR] [--no-rename]
 
 #include "bench/Catalogue.h"
+#include "bench/ClassRenameBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -110,16 +111,21 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
+    bool rename = true;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
             sizes.clear();
             for (const QString& s : args[++i].split(','))
-                sizes << s.toLongLong();
+                if (s != "none") sizes << s.toLongLong();
+        } else if (args[i] == "--no-rename") {
+            rename = false;
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
         } else {
-            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR]\n");
+            std::fprintf(
+                stderr,
+                "usage: wareloft-bench [--sizes N,N,...|none] [--keep DIR] [--no-rename]\n");
             return 2;
         }
     }
@@ -127,6 +133,10 @@ int main(int argc, char** argv) {
     Host::install(&host);
     for (qint64 n : sizes)
         runSize(n, keep);
+    if (rename) {
+        QTemporaryDir temp;
+        figure("class_rename_100k", classRenameSeconds(temp.path(), 100000), "s");
+    }
     Host::install(nullptr);
     return 0;
 }

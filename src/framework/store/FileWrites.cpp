@@ -27,7 +27,7 @@ int SqlCipherFile::add(RecordBuffer& buffer) {
     std::vector<QByteArray> texts;
     texts.reserve(values.size());
     hasCurrent_ = false;
-    dropBatch();
+    dropBatchAfterWrite();
     {
         sql::ResetGuard reset(*s);
         for (int i = 0; i < int(values.size()); ++i)
@@ -55,7 +55,7 @@ int SqlCipherFile::put(RecordBuffer& buffer) {
     std::vector<FieldValue> values = buffer.values();
     std::vector<QByteArray> texts;
     texts.reserve(values.size());
-    dropBatch();
+    dropBatchAfterWrite();
     {
         sql::ResetGuard reset(*s);
         int index = 1;
@@ -94,7 +94,7 @@ int SqlCipherFile::erase() {
     if (othersHold_ && heldByOther(current_.record, held) != Ok) return status_.code;
     if (held) return fail(RecordHeld);
     const qint64 record = current_.record;
-    dropBatch();
+    dropBatchAfterWrite();
     // The record's holds (this station's, or stale ones) go with it.
     if (heldRecord_ != record && !othersHold_) return eraseRecord(record);
     sql::Savepoint step(store_.db(), "store_erase");

@@ -75,6 +75,11 @@ void SqlCipherFile::resetCursor() {
     dropBatch();
 }
 
+void SqlCipherFile::dropBatchAfterWrite() {
+    dropBatch();
+    if (!quickScan_) batchSize_ = FirstBatch;
+}
+
 void SqlCipherFile::applyCacheSize() {
     if (!schema_) return;
     const int kib = quickScan_ ? QuickScanCacheKiB : CacheKiB;

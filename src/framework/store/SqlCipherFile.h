@@ -123,6 +123,10 @@ private:
                           std::vector<QByteArray>& texts);
     int deliver(Row& row, RecordBuffer& into);
     void dropBatch();
+    // After a write the rows read ahead may be out of date: the next read starts a batch
+    // again from one record, so that a pass that writes as it reads (a cascade over the
+    // children of a record) does not read ahead a thousand rows for every row it writes.
+    void dropBatchAfterWrite();
 
     // Holds (FileHolds.cpp).
     int refreshHolds();
