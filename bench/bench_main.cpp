@@ -6,6 +6,7 @@
 
 #include "bench/Catalogue.h"
 #include "bench/ClassRenameBench.h"
+#include "bench/NumberingBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -131,8 +132,10 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes)
+    for (qint64 n : sizes) {
         runSize(n, keep);
+        NumberingBench::run(n, sizeLabel(n));
+    }
     if (rename) {
         QTemporaryDir temp;
         figure("class_rename_100k", classRenameSeconds(temp.path(), 100000), "s");
