@@ -20,7 +20,11 @@ int SendOutlookWindow::Init() {
     AddButton(CancelButton, RequestCancelled);
     HelpControl = HelpButton;
     FirstField = SendButton;
-    return Open();
+    const int level = Open();
+    // A subject longer than its entry shows its start, where it says what it is about.
+    if (auto* subject = qobject_cast<QLineEdit*>(C().widget(SubjectEntry)))
+        subject->setCursorPosition(0);
+    return level;
 }
 
 void SendOutlookWindow::build() {
@@ -35,7 +39,7 @@ void SendOutlookWindow::build() {
         .at(0, 2)
         .tip(QStringLiteral("Call Adres Book"));
     C().prompt(SubjectPrompt, QStringLiteral("Subject:")).in(AddressGroup).at(1, 0);
-    C().entry(SubjectEntry).in(AddressGroup).at(1, 1, 1, 2).use(subject_);
+    C().entry(SubjectEntry).in(AddressGroup).at(1, 1, 1, 2).width(46).use(subject_);
     static_cast<QLineEdit*>(C().widget(SubjectEntry))->setMaxLength(SubjectLength);
     C().prompt(AttachmentPrompt, QStringLiteral("Attachment:")).in(AddressGroup).at(2, 0);
     C().entry(AttachmentEntry).in(AddressGroup).at(2, 1).use(attachment_);
@@ -48,7 +52,7 @@ void SendOutlookWindow::build() {
 
     C().group(MessageGroup, QStringLiteral("Message text")).at(1, 0, 1, 4);
     C().text(MessageText).in(MessageGroup).at(0, 0).use(body_);
-    C().widget(MessageText)->setMinimumSize(420, 200);
+    C().widget(MessageText)->setMinimumHeight(200);
 
     C().button(HelpButton, QStringLiteral("&Help")).at(2, 0);
     C().button(SendButton, QStringLiteral("&Send"))
@@ -82,11 +86,12 @@ int SendOutlookWindow::TakeAccepted() {
     }
 }
 
-// The recipients that come back replace those held; the first one's address becomes the
-// To text.
+// The book opens with the recipients held ticked, or the To address when none are. The
+// recipients that come back replace those held; the first one's address becomes the To text.
 void SendOutlookWindow::addressBook() {
     C().TakePending();
     QStringList recipients = picked_;
+    if (recipients.isEmpty() && !to_.isBlank()) recipients << to_.str().trimmed();
     const int result = Host::instance().addressBook(QStringLiteral("Address To:"),
                                                     MailDraft::supportAddresses(), recipients);
     if (result == MailSuccess) {

@@ -132,6 +132,7 @@ TEST_F(SendOutlookTest, AddressBookOffersSupportAddressesAndPicksRecipients) {
     const ScriptedHost::ShownDialog& book = host.dialogs()[0];
     EXPECT_EQ(book.kind, ScriptedHost::DialogKind::AddressBook);
     EXPECT_EQ(book.title, "Address To:");
+    EXPECT_EQ(book.start, "service@kestrel.example") << "the To address comes ticked";
     EXPECT_EQ(book.detail,
               "Bluebird Graphics <help@bluebird.example>\nHarbour Tools <tools@harbour.example>");
     ASSERT_EQ(host.mails().size(), 1u);
