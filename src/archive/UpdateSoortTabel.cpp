@@ -43,9 +43,10 @@ UpdateSoortTabel::UpdateSoortTabel() : WindowController(QStringLiteral("UpdateSo
 int UpdateSoortTabel::Init() {
     if (const int level = WindowController::Init()) return level;
     const int soort = Dictionary::SoortTabel().fieldIndex(QStringLiteral("Srt:Soort"));
-    C().group(GeneralGroup, QStringLiteral("General")).at(0, 0, 1, 2);
-    C().prompt(SoortPrompt, QStringLiteral("Software class :")).in(GeneralGroup).at(0, 0);
-    C().entry(SoortEntry, QStringLiteral("@s20")).in(GeneralGroup).at(0, 1).use(SRT, soort);
+    C().sheet(Sheet).at(0, 0, 1, 2);
+    C().tab(GeneralTab, QStringLiteral("General")).in(Sheet);
+    C().prompt(SoortPrompt, QStringLiteral("Software class :")).in(GeneralTab).at(0, 0);
+    C().entry(SoortEntry, QStringLiteral("@s20")).in(GeneralTab).at(0, 1).use(SRT, soort);
     C().button(OkButton, QStringLiteral("&OK")).at(1, 0).defaultButton();
     C().button(CancelButton, QStringLiteral("&Cancel")).at(1, 1);
     Window().setResizable(false);

@@ -9,7 +9,7 @@
 // that archive entries still use is not deleted. Its place is kept under "UpdateSoortTabel".
 class UpdateSoortTabel : public WindowController {
 public:
-    enum Control { GeneralGroup = 1, SoortPrompt, SoortEntry, OkButton, CancelButton };
+    enum Control { Sheet = 1, GeneralTab, SoortPrompt, SoortEntry, OkButton, CancelButton };
 
     UpdateSoortTabel();
 

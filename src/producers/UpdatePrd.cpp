@@ -46,15 +46,16 @@ int UpdatePrd::Init() {
         {SupportPrompt, SupportEntry, "Support:", "PRD:Support", "@s30", "Email adress "},
         {PhonePrompt, PhoneEntry, "Phone:", "PRD:Phone", "@s30", "Phonenumber"},
     };
-    C().group(GeneralGroup, QStringLiteral("General")).at(0, 0, 1, 3);
+    C().sheet(Sheet).at(0, 0, 1, 3);
+    C().tab(GeneralTab, QStringLiteral("General")).in(Sheet);
     HistoryKey = Keys::CtrlApostrophe;
     AddHistoryFile(PRD, history());
     int row = 0;
     for (const Line& l : lines) {
         const int field = prd.fieldIndex(QString::fromLatin1(l.field));
-        C().prompt(l.prompt, QString::fromLatin1(l.label)).in(GeneralGroup).at(row, 0);
+        C().prompt(l.prompt, QString::fromLatin1(l.label)).in(GeneralTab).at(row, 0);
         C().entry(l.entry, QString::fromLatin1(l.picture))
-            .in(GeneralGroup)
+            .in(GeneralTab)
             .at(row++, 1)
             .width(l.entry == WebsiteEntry ? 40 : 24)
             .use(PRD, field)

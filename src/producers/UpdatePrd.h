@@ -11,7 +11,8 @@
 class UpdatePrd : public WindowController {
 public:
     enum Control {
-        GeneralGroup = 1,
+        Sheet = 1,
+        GeneralTab,
         NamePrompt,
         NameEntry,
         WebsitePrompt,
