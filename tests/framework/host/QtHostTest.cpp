@@ -72,6 +72,17 @@ TEST(QtHost, ShellOpenRefusesSchemesOtherThanTheWebsAndMail) {
         EXPECT_FALSE(host.shellOpen(target)) << target;
 }
 
+// A mail that cannot go is told before any mail client is started.
+TEST(QtHost, MailWithABadAddressOrMissingAttachmentIsNotHandedOver) {
+    QtHost host;
+    MailMessage mail;
+    mail.to = {"support"};
+    EXPECT_EQ(host.composeMail(mail), MailUnknownRecipient);
+    mail.to = {"support@example.com"};
+    mail.attachments = {"/nonexistent/wareloft/report.txt"};
+    EXPECT_EQ(host.composeMail(mail), MailAttachmentNotFound);
+}
+
 TEST(QtHost, AddressBookTicksThePickedAndReturnsTheTickedInBookOrder) {
     QtHost host;
     const std::vector<AddressEntry> book = {{"Alpha Tools", "support@alpha.example"},
