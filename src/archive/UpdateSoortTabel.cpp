@@ -81,5 +81,10 @@ int UpdateSoortTabel::TakeCompleted() {
         Select(SoortEntry);
         return LevelNotify;
     }
-    return WindowController::TakeCompleted();
+    // A rename walks the archive entries through the archive's record buffer, which is not
+    // this form's.
+    const int archive = Access::Archief().SaveBuffer();
+    const int level = WindowController::TakeCompleted();
+    Access::Archief().RestoreBuffer(archive);
+    return level;
 }

@@ -110,7 +110,11 @@ int UpdatePrd::TakeCompleted() {
         Select(NameEntry);
         return LevelNotify;
     }
+    // A rename walks the archive entries through the archive's record buffer, which belongs
+    // to whoever called this form (the archive form looking a producer up).
+    const int archive = Access::Archief().SaveBuffer();
     const int level = WindowController::TakeCompleted();
+    Access::Archief().RestoreBuffer(archive);
     renamed_ = Request == ChangeRecord && Response == RequestCompleted && PRD.Name.str() != before_;
     return level;
 }

@@ -92,6 +92,8 @@ protected:
 
 TEST_F(UpdateSoortTabelTest, RenameCarriesTheNewNameToEveryEntryOfTheClass) {
     GLO.ClassFilter = "games";
+    ARC.clear();
+    ARC.Naam = "IN THE ARCHIVE FORM.EXE";
     const int response = run(ChangeRecord, "Games", [](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), "Changing a Software class  (Games)");
         type(w, "Arcade");
@@ -102,6 +104,7 @@ TEST_F(UpdateSoortTabelTest, RenameCarriesTheNewNameToEveryEntryOfTheClass) {
     EXPECT_EQ(classesOfEntries(),
               QStringList({"Arcade", "Arcade", "Arcade", "Arcade", "Arcade", "Tools"}));
     EXPECT_EQ(GLO.ClassFilter.str(), "Arcade") << "a browse on the class follows it";
+    EXPECT_EQ(ARC.Naam.str(), "IN THE ARCHIVE FORM.EXE");
     EXPECT_TRUE(host.messages().empty());
     EXPECT_FALSE(ini.Fetch("UpdateSoortTabel", "XPos").isEmpty());
 }

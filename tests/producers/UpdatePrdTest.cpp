@@ -81,6 +81,8 @@ protected:
 };
 
 TEST_F(UpdatePrdTest, RenameCarriesTheNewNameToEveryEntryNamingTheProducer) {
+    ARC.clear();
+    ARC.Naam = "IN THE ARCHIVE FORM.EXE";
     const int response = run(ChangeRecord, "Bluebird Graphics", [](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), "Properties of  Producer  (Bluebird Graphics)");
         EXPECT_EQ(entry(w, W::NameEntry)->toolTip(), "Producer of the program");
@@ -101,6 +103,7 @@ TEST_F(UpdatePrdTest, RenameCarriesTheNewNameToEveryEntryNamingTheProducer) {
     EXPECT_EQ(producersOfEntries(),
               QStringList({"Bluebird Studios", "Bluebird Studios", "Harbour Tools"}));
     EXPECT_EQ(host.helpKeywords(), QStringList{"Software Producers"});
+    EXPECT_EQ(ARC.Naam.str(), "IN THE ARCHIVE FORM.EXE") << "the caller's archive record stays";
     EXPECT_FALSE(ini.Fetch("UpdatePrd", "XPos").isEmpty());
 }
 
