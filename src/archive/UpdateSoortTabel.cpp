@@ -56,6 +56,7 @@ int UpdateSoortTabel::Init() {
     AddHistoryField(SoortEntry, soort);
     AddButton(CancelButton, RequestCancelled);
     Relate::SoortTabel().Open();
+    filesOpened_ = true;
     Primary = &Relate::SoortTabel();
     OKControl = OkButton;
     FirstField = SoortEntry;
@@ -68,7 +69,8 @@ int UpdateSoortTabel::Kill() {
     const bool renamed = Request == ChangeRecord && Response == RequestCompleted;
     const QString after = SRT.Soort.str();
     const int level = WindowController::Kill();
-    Relate::SoortTabel().Close();
+    if (filesOpened_) Relate::SoortTabel().Close();
+    filesOpened_ = false;
     if (renamed) followRename(before_, after);
     return level;
 }

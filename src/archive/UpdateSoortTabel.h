@@ -19,4 +19,5 @@ public:
 
 private:
     QString before_; // the class name as the form opened
+    bool filesOpened_ = false;
 };

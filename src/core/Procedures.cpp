@@ -2,6 +2,7 @@
 
 #include "archive/UpdateArchief.h"
 #include "framework/window/Requests.h"
+#include "producers/BrowsProducer.h"
 #include "scan/DriveConfiguration.h"
 #include "search/SearchWindow.h"
 
@@ -25,7 +26,7 @@ template <quint8 Kind> void addToArchive() {
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
     {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
-    {Procedure::ProducerBrowse, Way::CallersThread, nullptr, nullptr},
+    {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
     {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
     {Procedure::Password, Way::OwnThread, nullptr, nullptr},
     {Procedure::Users, Way::OwnThread, nullptr, nullptr},

@@ -69,6 +69,7 @@ int UpdatePrd::Init() {
     AddButton(CancelButton, RequestCancelled);
     HelpControl = HelpButton;
     Relate::Prd().Open();
+    filesOpened_ = true;
     Primary = &Relate::Prd();
     OKControl = OkButton;
     FirstField = NameEntry;
@@ -87,7 +88,8 @@ void UpdatePrd::FirstOpen() {
 
 int UpdatePrd::Kill() {
     const int level = WindowController::Kill();
-    Relate::Prd().Close();
+    if (filesOpened_) Relate::Prd().Close();
+    filesOpened_ = false;
     // An archive browse shows the new name at its next reset.
     if (renamed_)
         if (const quint32 browse = GLO.Threads.thread(Instance::ArchiveBrowse))

@@ -38,4 +38,5 @@ public:
 private:
     QString before_; // the name as the form opened
     bool renamed_ = false;
+    bool filesOpened_ = false;
 };
