@@ -1,5 +1,6 @@
 #include "core/Procedures.h"
 
+#include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
 #include "framework/window/Requests.h"
 #include "producers/BrowsProducer.h"
@@ -27,7 +28,7 @@ template <quint8 Kind> void addToArchive() {
 constexpr Listing listings[] = {
     {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
     {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
-    {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
     {Procedure::Password, Way::OwnThread, nullptr, nullptr},
     {Procedure::Users, Way::OwnThread, nullptr, nullptr},
     {Procedure::SystemOptions, Way::CallersThread, nullptr, nullptr},
