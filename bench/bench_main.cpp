@@ -4,12 +4,13 @@
 // "name value unit", so runs can be compared.
 //
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
-//                  [--only catalogue,search,viewer,walk]
+//                  [--only catalogue,search,viewer,walk,rename]
 //
 // "search" alone builds (or reuses) the catalogues and times only the search on them.
 
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
+#include "bench/ClassRenameBench.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
 #include "bench/TextViewBench.h"
@@ -205,7 +206,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
-    QStringList groups = {"catalogue", "viewer", "walk"};
+    QStringList groups = {"catalogue", "viewer", "walk", "rename"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
@@ -218,7 +219,7 @@ int main(int argc, char** argv) {
             groups = args[++i].split(',');
         } else {
             std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
-                                 "[--only catalogue,search,viewer,walk]\n");
+                                 "[--only catalogue,search,viewer,walk,rename]\n");
             return 2;
         }
     }
@@ -233,6 +234,12 @@ int main(int argc, char** argv) {
         }
     if (groups.contains("viewer")) TextViewBench::run(keep);
     if (groups.contains("walk")) WalkBench::run(keep);
+    if (groups.contains("rename")) {
+        QTemporaryDir temp;
+        const RenameTimes rename = classRename(temp.path(), 100000);
+        figure("class_rename_100k", rename.seconds, "s");
+        figure("class_rename_100k_processor", rename.processorSeconds, "s");
+    }
     Host::install(nullptr);
     return ok ? 0 : 1;
 }

@@ -1,9 +1,11 @@
 #include "core/Procedures.h"
 
+#include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
 #include "core/Restore.h"
 #include "core/SystemOptionsWindow.h"
 #include "framework/window/Requests.h"
+#include "producers/BrowsProducer.h"
 #include "scan/DriveConfiguration.h"
 #include "search/SearchWindow.h"
 
@@ -27,8 +29,8 @@ template <quint8 Kind> void addToArchive() {
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
     {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
-    {Procedure::ProducerBrowse, Way::CallersThread, nullptr, nullptr},
-    {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
+    {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
     {Procedure::Password, Way::OwnThread, nullptr, nullptr},
     {Procedure::Users, Way::OwnThread, nullptr, nullptr},
     {Procedure::SystemOptions, Way::CallersThread, [] { SystemOptionsWindow::StartOwn(); },

@@ -20,5 +20,6 @@ inline constexpr SettingKey WallSel{nullptr, "WallSel", "lion.jpg"};
 inline constexpr SettingKey Color{nullptr, "Color", "0"};
 inline constexpr SettingKey SearchOption{nullptr, "SearchOption", "0"};
 inline constexpr SettingKey SearchBrowse{nullptr, "SearchBrowse", ""};
+inline constexpr SettingKey ProducerBrowse{nullptr, "ProducerBrowse", ""};
 
 } // namespace Settings

@@ -46,6 +46,12 @@ int RelationGuard::treatChildren(Relation& r, Change change, const std::vector<F
     FileManager& child = *childGuard.File;
     RecordBuffer& buffer = *child.Buffer;
     if (child.UseFile() != LevelBenign) return LevelFatal;
+    // The children's memos are neither read nor rewritten: only their linking fields change.
+    struct MemosSkipped {
+        store::StoreFile& file;
+        explicit MemosSkipped(store::StoreFile& f) : file(f) { file.setSkipMemos(true); }
+        ~MemosSkipped() { file.setSkipMemos(false); }
+    } memosSkipped(*child.File);
     primeChildKey(r, buffer, match);
     child.File->setOrderAt(r.HisKey, buffer);
     const RelationMode mode = change == Change::Update ? r.UpdateMode : r.DeleteMode;

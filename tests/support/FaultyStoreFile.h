@@ -12,6 +12,8 @@ public:
 
     // Runs before each add (another station may take the number meanwhile).
     std::function<void()> beforeAdd;
+    // Runs before each put (a test may stop the process in the middle of a pass).
+    std::function<void()> beforePut;
     // The put with this number (from 1) fails with a file-system error; 0 never.
     int failPut = 0;
     int puts = 0;
@@ -63,6 +65,7 @@ public:
     }
     int append(RecordBuffer& b) override { return pass(real_.append(b)); }
     int put(RecordBuffer& b) override {
+        if (beforePut) beforePut();
         if (++puts == failPut) return fault();
         return pass(real_.put(b));
     }

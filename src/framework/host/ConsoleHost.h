@@ -22,7 +22,10 @@ public:
     // A message's text as the console shows it: a request to press a button is left out.
     static QString shown(const QString& text);
     bool shellOpen(const QString&) override { return false; }
-    bool composeMail(const MailMessage&) override { return false; }
+    int composeMail(const MailMessage&) override { return MailLoginFailure; }
+    int addressBook(const QString&, const std::vector<AddressEntry>&, QStringList&) override {
+        return MailFailure;
+    }
     void showHelp(const QString&) override {}
 
 protected:
