@@ -78,6 +78,13 @@ bool addEverythingClass(QString& report) {
 
 } // namespace
 
+QString Installation::passwordProblem(const QString& password) {
+    if (password.trimmed().isEmpty())
+        return QStringLiteral("The password of the user \"System\" may not be empty or only "
+                              "blanks; nothing was installed.");
+    return {};
+}
+
 Installation::Result Installation::check(QString& report) {
     report.clear();
     FileManager& users = Access::IDE();

@@ -14,6 +14,9 @@ struct Options {
 
 enum Result { Installed = 0, Refused = 1, Failed = 2 };
 
+// Why a password cannot be the first user's: empty or only blanks. Empty when it can.
+QString passwordProblem(const QString& password);
+
 // Whether the directory may be installed: Refused when its users file holds users, Failed
 // when that file cannot be read. Runs inside a Process on the directory.
 Result check(QString& report);
