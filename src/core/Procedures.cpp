@@ -2,8 +2,11 @@
 
 #include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
+#include "core/BrowsLog.h"
+#include "core/BrowsUsers.h"
 #include "core/Restore.h"
 #include "core/SystemOptionsWindow.h"
+#include "core/UpdatePass.h"
 #include "framework/window/Requests.h"
 #include "producers/BrowsProducer.h"
 #include "scan/DriveConfiguration.h"
@@ -31,11 +34,11 @@ constexpr Listing listings[] = {
     {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
     {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
     {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
-    {Procedure::Password, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Users, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Password, Way::OwnThread, [] { UpdatePass(); }, nullptr},
+    {Procedure::Users, Way::OwnThread, [] { BrowsUsers(); }, nullptr},
     {Procedure::SystemOptions, Way::CallersThread, [] { SystemOptionsWindow::StartOwn(); },
      [] { SystemOptionsWindow::RunHere(); }},
-    {Procedure::Logbook, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},

@@ -266,8 +266,8 @@ TEST_F(SearchWindowTest, ColourColumnsAndANewSearchWhileTheResultsAreOpen) {
 
     r->TopLevel().close();
     settleEvents();
-    const std::vector<search::ColumnSpec> kept =
-        search::parseColumns(ini.Fetch("System", "SearchBrowse"));
+    const std::vector<ListFormat::Column> kept =
+        ListFormat::parse(ini.Fetch("System", "SearchBrowse"));
     ASSERT_EQ(kept.size(), 9u);
     EXPECT_EQ(kept[4].heading, "File Name");
     EXPECT_GT(kept[4].width, 100) << "the widened column is kept";
