@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QRegularExpression>
 
 namespace DesktopLaunch {
 
