@@ -1,13 +1,14 @@
 #include "core/PrinterSetup.h"
 
+#include "framework/report/PrintService.h"
+
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
 QPrinter& PrinterSetup::printer() {
-    static QPrinter chosen(QPrinter::HighResolution);
-    return chosen;
+    return PrintService::Printer();
 }
 
 bool PrinterSetup::ask(QWidget* parent) {

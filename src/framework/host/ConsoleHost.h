@@ -16,6 +16,7 @@ public:
     bool colourDialog(const QString&, Colour&) override { return false; }
     bool fontDialog(const QString&, FontChoice&) override { return false; }
     int popupMenu(const QString&) override { return 0; }
+    bool printDialog(const QString&, QPrinter&) override { return false; }
     void endProgram(int exitCode, const QString& text) override;
     bool shellOpen(const QString&) override { return false; }
     bool composeMail(const MailMessage&) override { return false; }

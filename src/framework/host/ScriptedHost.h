@@ -30,7 +30,7 @@ public:
         int defaultButton = 0;
         int answer = 0; // bit or position of the button pressed
     };
-    enum class DialogKind { File, Directory, Colour, Font, Popup };
+    enum class DialogKind { File, Directory, Colour, Font, Popup, Print };
     struct ShownDialog {
         DialogKind kind;
         QString title;  // popup menu: empty
@@ -52,6 +52,7 @@ public:
     void answerFont(const FontChoice& font);
     void cancelFont();
     void answerPopup(int item); // 0: nothing chosen
+    void answerPrint(bool ok);  // the print dialog: OK on the printer as it was set, or Cancel
     // Answers not yet used; a test can check that its script was consumed.
     int pendingAnswers() const;
 
@@ -85,6 +86,7 @@ public:
     bool colourDialog(const QString& title, Colour& colour) override;
     bool fontDialog(const QString& title, FontChoice& font) override;
     int popupMenu(const QString& items) override;
+    bool printDialog(const QString& title, QPrinter& printer) override;
     qint32 today() override { return today_; }
     qint32 clock() override { return clock_; }
     // Records the ending and throws ProgramEnded.
@@ -101,6 +103,7 @@ private:
     std::deque<std::optional<Colour>> colours_;
     std::deque<std::optional<FontChoice>> fonts_;
     std::deque<int> popups_;
+    std::deque<bool> prints_;
     qint32 today_, clock_;
     bool shellResult_ = true, mailResult_ = true;
 
