@@ -100,15 +100,12 @@ void PreviewWindow::buildToolbar() {
     for (const PrintPreview::ZoomEntry& z : PrintPreview::ZoomTable())
         zooms << z.MenuText;
     C().prompt(ZoomPrompt, QStringLiteral("Z&oom:"));
-    C().combo(ZoomList, zooms);
+    C().combo(ZoomList, zooms).use(zoomText_);
     C().SetTip(ZoomList, QStringLiteral("Choose a zoom, or type a percentage"));
     static_cast<QComboBox*>(C().widget(ZoomList))->setMinimumContentsLength(10);
-    bar->addWidget(C().widget(ZoomPrompt));
-    bar->addWidget(C().widget(ZoomList));
-    if (!p_.AllowUserZoom) {
-        C().Hide(ZoomPrompt);
-        C().Hide(ZoomList);
-    }
+    // A widget on a toolbar is shown and hidden through its action.
+    bar->addWidget(C().widget(ZoomPrompt))->setVisible(p_.AllowUserZoom);
+    bar->addWidget(C().widget(ZoomList))->setVisible(p_.AllowUserZoom);
 }
 
 void PreviewWindow::buildMenus() {
@@ -167,7 +164,7 @@ void PreviewWindow::SetZoom(int value) {
 }
 
 void PreviewWindow::takeZoomList() {
-    const QString typed = C().Value(ZoomList).trimmed();
+    const QString typed = zoomText_.trimmed();
     for (const PrintPreview::ZoomEntry& z : PrintPreview::ZoomTable())
         if (typed.compare(z.MenuText, Qt::CaseInsensitive) == 0) return SetZoom(z.Value);
     QString digits = typed;
@@ -199,11 +196,9 @@ void PreviewWindow::show() {
     items_[PreviousItem]->setEnabled(paging && p_.CurrentPage > 1);
     for (size_t n = 0; n < PrintPreview::ZoomTable().size(); ++n)
         items_[FirstZoomItem + int(n)]->setChecked(int(n) == p_.ZoomIndex);
-    auto* zoomList = static_cast<QComboBox*>(C().widget(ZoomList));
-    if (p_.ZoomIndex >= 0)
-        zoomList->setCurrentIndex(p_.ZoomIndex);
-    else
-        zoomList->setEditText(QString::number(p_.UserPercentile) + QLatin1Char('%'));
+    zoomText_ = p_.ZoomIndex >= 0 ? PrintPreview::ZoomTable()[size_t(p_.ZoomIndex)].MenuText
+                                  : QString::number(p_.UserPercentile) + QLatin1Char('%');
+    C().Display(ZoomList);
     for (int zone = 2; zone <= 3; ++zone)
         zones_[zone - 1]->setText(StatusText(zone));
 }

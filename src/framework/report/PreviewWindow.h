@@ -79,5 +79,6 @@ private:
     PreviewPages* view_ = nullptr;
     QLabel* zones_[3] = {};
     std::map<int, QAction*> items_;
-    qint32 page_ = 1, across_ = 1, down_ = 1; // what the toolbar's spins show
+    qint32 page_ = 1, across_ = 1, down_ = 1; // what the toolbar's controls show
+    QString zoomText_;
 };
