@@ -4,6 +4,7 @@
 #include "core/Process.h"
 #include "framework/host/Images.h"
 #include "framework/host/QtHost.h"
+#include "framework/report/PageRenderer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,8 @@ int runProgram(int argc, char** argv) {
     QApplication::setWindowIcon(Images::icon(QStringLiteral("Diskfile.ico")));
     QtHost host;
     Host::install(&host);
+    FontMeasure measure; // reports wrap by the fonts they print with
+    TextMeasure::Install(&measure);
     {
         Process process(QDir::currentPath());
         host.setSettings(&process.settings());
@@ -25,6 +28,7 @@ int runProgram(int argc, char** argv) {
         WindowController::SetServices(nullptr, nullptr);
         host.setSettings(nullptr);
     } // the settings store, the files and the error manager go in the order they came
+    TextMeasure::Install(nullptr);
     Host::install(nullptr);
     return 0;
 }

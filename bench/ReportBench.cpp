@@ -1,0 +1,181 @@
+// Report benchmark: the memory a report of many lines holds, how soon the preview shows its
+// first page after the pass, and how fast pages become a PDF file. Prints one line per
+// figure, "name value unit".
+//
+//   wareloft-bench-report [--lines N]   (1000000 by default)
+//   wareloft-bench-report --show N      opens the preview of an N-line report to look at
+
+#include "framework/report/PageRenderer.h"
+#include "framework/report/PreviewPages.h"
+#include "framework/report/PreviewWindow.h"
+#include "framework/report/PrintService.h"
+#include "framework/report/ReportWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+void figure(const char* name, double value, const char* unit) {
+    std::printf("%-28s %12.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+// Private memory of the process, in KiB.
+qint64 privateKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("RssAnon:")) return line.mid(8).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+const char* const Classes[] = {"Games",    "Utilities", "Graphics", "Office",
+                               "Internet", "Education", "Music",    "Drivers"};
+const char* const Names[] = {"SETUP\\INSTALL.EXE", "Café Crème Ærø.exe", "软件目录\\安装.EXE",
+                             "שלום\\התקנה.EXE", "TOOLS\\PKUNZIP.EXE"};
+
+// One entry of a synthetic catalogue, as the archive's full list prints it.
+struct Entry {
+    qint64 n = 0;
+    FieldValue cd() const { return qint64(1 + n / 2000); }
+    FieldValue disk() const { return qint64(n % 3 == 0 ? 1 + n / 3000 : 0); }
+    FieldValue label() const { return QStringLiteral("Medium %1").arg(1 + n / 2000); }
+    FieldValue kind() const { return QString::fromLatin1(Classes[n % 8]); }
+    FieldValue name() const {
+        return QStringLiteral("%1 %2").arg(QString::fromUtf8(Names[n % 5])).arg(n);
+    }
+    FieldValue size() const { return qint64((n * 7919) % 5000000); }
+    FieldValue time() const { return qint64(1 + (n * 4513) % 8640000); }
+    FieldValue date() const { return qint64(73000 + n % 9000); }
+    FieldValue registration() const { return QStringLiteral("REG-%1").arg(n * 31 % 99991); }
+    FieldValue remarks() const { return n % 4 ? QString() : QStringLiteral("Needs a restart"); }
+};
+
+// Two lines a record with ten fields, a boxed two-line heading, the page number below.
+ReportLayout databaseLayout(Entry& e) {
+    using Units::mm;
+    ReportLayout layout;
+    const int title = layout.AddFont({"Arial", 14, true});
+    const int body = layout.AddFont({"MS Sans Serif", 8});
+    const PageUnits line = layout.LineHeight(body);
+    const PageUnits width = layout.BodyWidth();
+    layout.PageHeader = Band(mm(8) + 2 * line + mm(3));
+    layout.PageHeader.Text(0, 0, mm(100), "Software Database", title)
+        .Box(0, mm(8), width, 2 * line + mm(1), 20)
+        .Text(mm(1), mm(8.5), mm(14), "Cd Nr", body)
+        .Text(mm(16), mm(8.5), mm(14), "Disk Nr", body)
+        .Text(mm(31), mm(8.5), mm(40), "Drive / Label", body)
+        .Text(mm(72), mm(8.5), mm(30), "Software Class", body)
+        .Text(mm(103), mm(8.5), mm(77), "Naam", body)
+        .Text(mm(16), mm(8.5) + line, mm(14), "Size", body)
+        .Text(mm(31), mm(8.5) + line, mm(20), "Date", body)
+        .Text(mm(52), mm(8.5) + line, mm(19), "Time", body)
+        .Text(mm(72), mm(8.5) + line, mm(30), "Registration", body)
+        .Text(mm(103), mm(8.5) + line, mm(77), "Opmerkingen", body);
+    layout.PageFooter = Band(line);
+    layout.PageFooter.PageNumber(0, 0, mm(40), "Page ", body);
+    layout.Detail = Band(2 * line + mm(0.5));
+    layout.Detail.Value(0, 0, mm(14), [&e] { return e.cd(); }, "@N_6", body, Align::Right)
+        .Value(mm(15), 0, mm(14), [&e] { return e.disk(); }, "@N_6", body, Align::Right)
+        .Value(mm(31), 0, mm(40), [&e] { return e.label(); }, "@s35", body)
+        .Value(mm(72), 0, mm(30), [&e] { return e.kind(); }, "@s20", body)
+        .Value(mm(103), 0, mm(77), [&e] { return e.name(); }, "@s100", body)
+        .Value(0, line, mm(29), [&e] { return e.size(); }, "@N6_.2B", body, Align::Right, 2)
+        .Value(mm(31), line, mm(20), [&e] { return e.date(); }, "@D5", body)
+        .Value(mm(52), line, mm(19), [&e] { return e.time(); }, "@T4", body)
+        .Value(mm(72), line, mm(30), [&e] { return e.registration(); }, "@s35", body)
+        .Value(mm(103), line, mm(77), [&e] { return e.remarks(); }, "@s40", body);
+    return layout;
+}
+
+void buildReport(PageStore& pages, qint64 lines) {
+    Entry entry;
+    const ReportLayout layout = databaseLayout(entry);
+    ReportWriter writer(layout, pages);
+    for (entry.n = 1; entry.n <= lines; ++entry.n)
+        writer.PrintDetail();
+    writer.Close();
+}
+
+// Milliseconds from Display until the first page has been painted.
+double firstPageMs(PageStore& pages) {
+    PrintPreview preview;
+    double ms = -1;
+    QElapsedTimer timer;
+    std::function<void()> look;
+    look = [&] {
+        PreviewWindow* w = preview.Showing;
+        if (!w || !w->TopLevel().isVisible()) {
+            QTimer::singleShot(0, look);
+            return;
+        }
+        w->View().viewport()->repaint();
+        ms = timer.nsecsElapsed() / 1e6;
+        w->MenuItem(PreviewWindow::ExitItem)->trigger();
+    };
+    QTimer::singleShot(0, look);
+    timer.start();
+    preview.Display(pages);
+    return ms;
+}
+
+double pdfPagesPerSecond(PageStore& pages) {
+    QTemporaryDir dir;
+    const int count = std::min(pages.Count(), 500);
+    PageSelection some;
+    QString error;
+    PageSelection::Parse(QStringLiteral("1-%1").arg(count), pages.Count(), some, error);
+    QElapsedTimer timer;
+    timer.start();
+    if (!PrintService::SavePdf(pages, some, dir.filePath("bench.pdf"), error))
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return count / (timer.nsecsElapsed() / 1e9);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    FontMeasure measure;
+    TextMeasure::Install(&measure);
+    qint64 lines = 1000000;
+    bool show = false;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if ((args[i] == "--lines" || args[i] == "--show") && i + 1 < args.size()) {
+            show = args[i] == "--show";
+            lines = args[++i].toLongLong();
+        } else {
+            std::fprintf(stderr, "usage: wareloft-bench-report [--lines N | --show N]\n");
+            return 2;
+        }
+    }
+    PageStore pages;
+    if (show) {
+        buildReport(pages, lines);
+        PrintPreview preview;
+        preview.AllowUserZoom = true;
+        preview.Display(pages);
+        return 0;
+    }
+    const qint64 before = privateKiB();
+    QElapsedTimer timer;
+    timer.start();
+    buildReport(pages, lines);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    const qint64 held = privateKiB() - before;
+    figure("report_pages_1m", pages.Count(), "pages");
+    figure("report_lines_per_s", lines / seconds, "lines/s");
+    figure("report_memory_per_line_1m", held * 1024.0 / lines, "B");
+    figure("report_spool_per_line_1m", double(pages.SpoolBytes()) / lines, "B");
+    figure("preview_first_page_1m", firstPageMs(pages), "ms");
+    figure("pdf_output", pdfPagesPerSecond(pages), "pages/s");
+    TextMeasure::Install(nullptr);
+    return 0;
+}
