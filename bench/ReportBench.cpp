@@ -5,6 +5,7 @@
 //   wareloft-bench-report [--lines N]   (1000000 by default)
 //   wareloft-bench-report --show N      opens the preview of an N-line report to look at
 
+#include "framework/host/QtHost.h"
 #include "framework/report/PageRenderer.h"
 #include "framework/report/PreviewPages.h"
 #include "framework/report/PreviewWindow.h"
@@ -31,7 +32,8 @@ qint64 privateKiB() {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("RssAnon:")) return line.mid(8).trimmed().split(' ').first().toLongLong();
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').first().toLongLong();
     return 0;
 }
 
@@ -81,16 +83,27 @@ ReportLayout databaseLayout(Entry& e) {
     layout.PageFooter = Band(line);
     layout.PageFooter.PageNumber(0, 0, mm(40), "Page ", body);
     layout.Detail = Band(2 * line + mm(0.5));
-    layout.Detail.Value(0, 0, mm(14), [&e] { return e.cd(); }, "@N_6", body, Align::Right)
-        .Value(mm(15), 0, mm(14), [&e] { return e.disk(); }, "@N_6", body, Align::Right)
-        .Value(mm(31), 0, mm(40), [&e] { return e.label(); }, "@s35", body)
-        .Value(mm(72), 0, mm(30), [&e] { return e.kind(); }, "@s20", body)
-        .Value(mm(103), 0, mm(77), [&e] { return e.name(); }, "@s100", body)
-        .Value(0, line, mm(29), [&e] { return e.size(); }, "@N6_.2B", body, Align::Right, 2)
-        .Value(mm(31), line, mm(20), [&e] { return e.date(); }, "@D5", body)
-        .Value(mm(52), line, mm(19), [&e] { return e.time(); }, "@T4", body)
-        .Value(mm(72), line, mm(30), [&e] { return e.registration(); }, "@s35", body)
-        .Value(mm(103), line, mm(77), [&e] { return e.remarks(); }, "@s40", body);
+    layout.Detail
+        .Value(
+            0, 0, mm(14), [&e] { return e.cd(); }, "@N_6", body, Align::Right)
+        .Value(
+            mm(15), 0, mm(14), [&e] { return e.disk(); }, "@N_6", body, Align::Right)
+        .Value(
+            mm(31), 0, mm(40), [&e] { return e.label(); }, "@s35", body)
+        .Value(
+            mm(72), 0, mm(30), [&e] { return e.kind(); }, "@s20", body)
+        .Value(
+            mm(103), 0, mm(77), [&e] { return e.name(); }, "@s100", body)
+        .Value(
+            0, line, mm(29), [&e] { return e.size(); }, "@N6_.2B", body, Align::Right, 2)
+        .Value(
+            mm(31), line, mm(20), [&e] { return e.date(); }, "@D5", body)
+        .Value(
+            mm(52), line, mm(19), [&e] { return e.time(); }, "@T4", body)
+        .Value(
+            mm(72), line, mm(30), [&e] { return e.registration(); }, "@s35", body)
+        .Value(
+            mm(103), line, mm(77), [&e] { return e.remarks(); }, "@s40", body);
     return layout;
 }
 
@@ -142,6 +155,8 @@ double pdfPagesPerSecond(PageStore& pages) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QtHost host;
+    Host::install(&host);
     FontMeasure measure;
     TextMeasure::Install(&measure);
     qint64 lines = 1000000;
@@ -162,6 +177,7 @@ int main(int argc, char** argv) {
         PrintPreview preview;
         preview.AllowUserZoom = true;
         preview.Display(pages);
+        Host::install(nullptr);
         return 0;
     }
     const qint64 before = privateKiB();
@@ -177,5 +193,6 @@ int main(int argc, char** argv) {
     figure("preview_first_page_1m", firstPageMs(pages), "ms");
     figure("pdf_output", pdfPagesPerSecond(pages), "pages/s");
     TextMeasure::Install(nullptr);
+    Host::install(nullptr);
     return 0;
 }
