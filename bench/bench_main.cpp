@@ -5,6 +5,7 @@
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
 
 #include "bench/Catalogue.h"
+#include "bench/NumberingBench.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -125,8 +126,10 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes)
+    for (qint64 n : sizes) {
         runSize(n, keep);
+        NumberingBench::run(n, sizeLabel(n));
+    }
     Host::install(nullptr);
     return 0;
 }

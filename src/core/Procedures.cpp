@@ -1,5 +1,7 @@
 #include "core/Procedures.h"
 
+#include "archive/UpdateArchief.h"
+#include "framework/window/Requests.h"
 #include "scan/DriveConfiguration.h"
 
 #include <map>
@@ -12,6 +14,12 @@ struct Listing {
     void (*ownThread)();
     void (*callersThread)();
 };
+
+// The archive record form adding a new CD, a new disk, or a file to the highlighted medium.
+template <quint8 Kind> void addToArchive() {
+    Protocol::GlobalRequest = InsertRecord;
+    UpdateArchief(Kind, 0, 0);
+}
 
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
@@ -28,9 +36,9 @@ constexpr Listing listings[] = {
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
     {Procedure::Search, Way::OwnThread, nullptr, nullptr},
-    {Procedure::NewCd, Way::CallersThread, nullptr, nullptr},
-    {Procedure::NewDisk, Way::CallersThread, nullptr, nullptr},
-    {Procedure::IncludeToMedium, Way::CallersThread, nullptr, nullptr},
+    {Procedure::NewCd, Way::CallersThread, nullptr, addToArchive<1>},
+    {Procedure::NewDisk, Way::CallersThread, nullptr, addToArchive<2>},
+    {Procedure::IncludeToMedium, Way::CallersThread, nullptr, addToArchive<3>},
     {Procedure::DriveConfiguration, Way::CallersThread, nullptr, [] { DriveConfiguration(); }},
 };
 

@@ -9,6 +9,9 @@ namespace Settings {
 inline constexpr SettingKey Organization{"Registration", "Organization", ""};
 inline constexpr SettingKey LastLogon{"Registration", "LastLogon", "System"};
 inline constexpr SettingKey DriveConfig{"StartUp", "DriveConfig", "0"};
+// The drive rows last chosen for a new CD and a new disk in the archive record form.
+inline constexpr SettingKey CDDrive{"System", "CDDrive", ""};
+inline constexpr SettingKey FDDrive{"System", "FDDrive", ""};
 
 inline constexpr SettingKey BarPosition{nullptr, "BarPosition", "2"};
 inline constexpr SettingKey Bar{nullptr, "Bar", "1"};

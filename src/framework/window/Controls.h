@@ -29,6 +29,8 @@ enum class ControlKind {
     Spin,
     List,  // rows with columns
     Group, // frames other controls
+    Sheet, // tabs, one page shown at a time
+    Tab,   // a page of a sheet, holding other controls like a group
     Image,
     Text,   // several lines of text
     Custom, // a widget made by the procedure
@@ -66,9 +68,16 @@ public:
     ControlRef radio(int number, const QString& text, qint64 value);
     ControlRef dropList(int number, const QStringList& choices);
     ControlRef combo(int number, const QStringList& choices);
+    // A spin box steps by `step`; given a picture (ControlRef::picture) it shows and takes
+    // its value through it, like an entry.
     ControlRef spin(int number, int low, int high, int step = 1);
     ControlRef list(int number, const QStringList& headers);
     ControlRef group(int number, const QString& text);
+    // A sheet of tabs; each tab is added with tab(...).in(sheet) and holds controls placed
+    // with .in(tab). Choosing another tab is a NewSelection of the sheet; Choice and
+    // SetChoice give and set the tab shown, from 1.
+    ControlRef sheet(int number);
+    ControlRef tab(int number, const QString& text);
     ControlRef image(int number, const QString& file);
     ControlRef text(int number);
     ControlRef custom(int number, QWidget* widget);
@@ -177,6 +186,8 @@ public:
     ControlRef& defaultButton();
     ControlRef& readOnly(bool on = true);
     ControlRef& width(int characters);
+    // The picture a spin box shows its value through ("@D5B", "@N_8_.1B").
+    ControlRef& picture(const QString& picture);
     // The next control: a prompt's buddy, so that its "&" key moves there.
     ControlRef& buddy(int control);
 

@@ -1,5 +1,6 @@
 #include "framework/window/Controls.h"
 
+#include "framework/Pictures.h"
 #include "framework/window/Requests.h"
 
 #include <QAbstractButton>
@@ -14,11 +15,51 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+
+namespace {
+
+// A spin box that shows its value through a picture: a date steps by days, a size in
+// kilobytes by tenths. Without a picture it shows plain digits.
+class PictureSpinBox : public QSpinBox {
+public:
+    explicit PictureSpinBox(QWidget* parent) : QSpinBox(parent) { setKeyboardTracking(false); }
+
+    void setPicture(const QString& picture) {
+        picture_ = picture;
+        update();
+    }
+    void setScale(int scale) { scale_ = scale; }
+
+protected:
+    QString textFromValue(int value) const override {
+        return picture_.isEmpty() ? QSpinBox::textFromValue(value)
+                                  : Pictures::format(value, picture_, scale_);
+    }
+    int valueFromText(const QString& text) const override {
+        if (picture_.isEmpty()) return QSpinBox::valueFromText(text);
+        return int(Pictures::parse(text, picture_, scale_).value_or(value()));
+    }
+    QValidator::State validate(QString& text, int& position) const override {
+        if (picture_.isEmpty()) return QSpinBox::validate(text, position);
+        const auto value = Pictures::parse(text, picture_, scale_);
+        if (!value) return QValidator::Intermediate;
+        return *value >= minimum() && *value <= maximum() ? QValidator::Acceptable
+                                                          : QValidator::Intermediate;
+    }
+
+private:
+    QString picture_;
+    int scale_ = 0;
+};
+
+} // namespace
 
 Controls::Controls(QWidget& content, QGridLayout& grid,
                    std::function<void(const WindowEvent&)> post)
@@ -46,7 +87,8 @@ void Controls::takePrompt(Control& c) {
         pendingPrompt_ = c.Number;
         return;
     }
-    if (c.Kind == ControlKind::Group) return;
+    if (c.Kind == ControlKind::Group || c.Kind == ControlKind::Sheet || c.Kind == ControlKind::Tab)
+        return;
     auto* label = qobject_cast<QLabel*>(widget(pendingPrompt_));
     const bool field = c.Kind != ControlKind::Button && c.Kind != ControlKind::Check &&
                        c.Kind != ControlKind::Radio && c.Kind != ControlKind::Image;
@@ -54,14 +96,26 @@ void Controls::takePrompt(Control& c) {
     pendingPrompt_ = 0;
 }
 
+// A group and a tab lay their controls out in a grid of their own.
 QGridLayout& Controls::gridOf(int group) {
     if (group != 0)
-        if (auto* box = qobject_cast<QGroupBox*>(widget(group)))
-            if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) return *grid;
+        if (QWidget* holder = widget(group))
+            if (auto* grid = qobject_cast<QGridLayout*>(holder->layout())) return *grid;
     return grid_;
 }
 
 void Controls::place(Control& c) {
+    if (c.Kind == ControlKind::Tab) {
+        // A page of its sheet, shown by the sheet; nowhere until it is put in one.
+        auto* sheet = qobject_cast<QTabWidget*>(widget(c.Group));
+        if (!sheet) {
+            c.Widget->hide();
+            return;
+        }
+        const QSignalBlocker quiet(sheet); // the user did not choose it
+        if (sheet->indexOf(c.Widget) < 0) sheet->addTab(c.Widget, c.Widget->windowTitle());
+        return;
+    }
     QGridLayout& grid = gridOf(c.Group);
     grid.removeWidget(c.Widget);
     if (c.Row < 0) c.Row = c.Group ? nextRowIn_[c.Group]++ : nextRow_++;
@@ -129,7 +183,7 @@ ControlRef Controls::combo(int number, const QStringList& choices) {
 }
 
 ControlRef Controls::spin(int number, int low, int high, int step) {
-    auto* box = new QSpinBox(&content_);
+    auto* box = new PictureSpinBox(&content_);
     box->setRange(low, high);
     box->setSingleStep(step);
     return add(number, ControlKind::Spin, box);
@@ -149,6 +203,17 @@ ControlRef Controls::group(int number, const QString& text) {
     auto* box = new QGroupBox(text, &content_);
     new QGridLayout(box);
     return add(number, ControlKind::Group, box);
+}
+
+ControlRef Controls::sheet(int number) {
+    return add(number, ControlKind::Sheet, new QTabWidget(&content_));
+}
+
+ControlRef Controls::tab(int number, const QString& text) {
+    auto* page = new QWidget(&content_);
+    page->setWindowTitle(text);
+    new QGridLayout(page);
+    return add(number, ControlKind::Tab, page);
 }
 
 ControlRef Controls::image(int number, const QString& file) {
@@ -217,6 +282,11 @@ ControlRef& ControlRef::at(int row, int column, int rowSpan, int columnSpan) {
 }
 
 ControlRef& ControlRef::in(int group) {
+    if (c_.Kind == ControlKind::Tab) {
+        c_.Group = group;
+        set_.place(c_);
+        return *this;
+    }
     set_.gridOf(c_.Group).removeWidget(c_.Widget);
     if (QWidget* box = set_.widget(group)) c_.Widget->setParent(box);
     c_.Group = group;
@@ -233,6 +303,8 @@ ControlRef& ControlRef::tip(const QString& text) {
 
 ControlRef& ControlRef::use(const Use& variable) {
     c_.Variable = variable;
+    if (auto* spin = dynamic_cast<PictureSpinBox*>(c_.Widget.data()))
+        spin->setScale(variable.scale());
     if (auto* edit = qobject_cast<QLineEdit*>(c_.Widget.data()))
         if (edit->maxLength() == 32767 && variable.capacity() > 0)
             edit->setMaxLength(variable.capacity());
@@ -263,6 +335,12 @@ ControlRef& ControlRef::readOnly(bool on) {
 ControlRef& ControlRef::width(int characters) {
     const int w = c_.Widget->fontMetrics().horizontalAdvance(QLatin1Char('M')) * characters;
     c_.Widget->setMinimumWidth(w);
+    return *this;
+}
+
+ControlRef& ControlRef::picture(const QString& picture) {
+    c_.Picture = picture;
+    if (auto* spin = dynamic_cast<PictureSpinBox*>(c_.Widget.data())) spin->setPicture(picture);
     return *this;
 }
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 // Widget signals become the window's events. A value the user changed is written back
@@ -51,6 +52,10 @@ void Controls::connectSignals(Control& c) {
         QObject::connect(static_cast<QSpinBox*>(w), &QSpinBox::valueChanged, this, [this, n] {
             if (Control* c = find(n)) acceptChoice(*c, false);
         });
+        break;
+    case ControlKind::Sheet:
+        QObject::connect(static_cast<QTabWidget*>(w), &QTabWidget::currentChanged, this,
+                         [this, n] { post(EventKind::NewSelection, n); });
         break;
     case ControlKind::List: {
         auto* tree = static_cast<QTreeWidget*>(w);

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -326,6 +327,7 @@ int Controls::Choice(int number) const {
     if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentIndex() + 1;
     if (auto* tree = qobject_cast<QTreeWidget*>(w))
         return tree->currentItem() ? tree->indexOfTopLevelItem(tree->currentItem()) + 1 : 0;
+    if (auto* sheet = qobject_cast<QTabWidget*>(w)) return sheet->currentIndex() + 1;
     return 0;
 }
 
@@ -336,6 +338,8 @@ void Controls::SetChoice(int number, int choice) {
         box->setCurrentIndex(choice - 1);
     else if (auto* tree = qobject_cast<QTreeWidget*>(w))
         tree->setCurrentItem(tree->topLevelItem(choice - 1));
+    else if (auto* sheet = qobject_cast<QTabWidget*>(w))
+        sheet->setCurrentIndex(choice - 1);
 }
 
 void Controls::Alert(int keyCode, int control) {

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +77,39 @@ TEST_F(ControlsTest, PropertiesAndNamesOfControls) {
     EXPECT_TRUE(c.IsHidden(2));
     EXPECT_EQ(c.TextOf(1), "Password");
     EXPECT_EQ(c.widget(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+TEST_F(ControlsTest, SheetsHoldTabsAndSpinsShowTheirPicture) {
+    qint32 date = 82535; // 18 December 2026
+    qint64 size = 1234;  // whole kilobytes
+    c.sheet(1).at(0, 0);
+    c.tab(2, "&General").in(1);
+    c.spin(3, 0, 9999999, 10).picture("@N_8_.1B").in(2).at(0, 0).use(Use(size));
+    c.tab(4, "&Description").in(1);
+    c.spin(5, 0, 2994626).picture("@D6").in(4).at(0, 0).use(date);
+    auto* sheet = qobject_cast<QTabWidget*>(c.widget(1));
+    ASSERT_EQ(sheet->count(), 2);
+    EXPECT_EQ(sheet->tabText(1), "&Description");
+    EXPECT_EQ(c.widget(3)->parentWidget(), c.widget(2)) << "a tab holds its controls";
+    EXPECT_TRUE(events.empty()) << "adding tabs is no choice of the user";
+
+    auto* spin = qobject_cast<QSpinBox*>(c.widget(5));
+    EXPECT_EQ(spin->text(), "18/12/2026");
+    spin->stepUp();
+    EXPECT_EQ(date, 82536) << "a date steps by days";
+    spin->findChild<QLineEdit*>()->setText("1/3/2024");
+    spin->interpretText();
+    EXPECT_EQ(spin->text(), "01/03/2024");
+    EXPECT_EQ(qobject_cast<QSpinBox*>(c.widget(3))->text(), "1 234.0");
+    size = 0;
+    c.Display(3);
+    EXPECT_EQ(qobject_cast<QSpinBox*>(c.widget(3))->text(), "") << "blank when 0";
+
+    sheet->setCurrentIndex(1);
+    EXPECT_TRUE(sent(EventKind::NewSelection, 1));
+    EXPECT_EQ(c.Choice(1), 2);
+    c.SetChoice(1, 1);
+    EXPECT_EQ(sheet->currentIndex(), 0);
 }
 
 } // namespace
