@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -24,8 +25,39 @@
 #include <QToolBar>
 
 namespace {
+
 const QString Caption = QStringLiteral("Report Preview");
 constexpr int LeastZoom = 10, MostZoom = 400; // a user's percentage
+
+// How far a long output has come, with a Cancel button; the windows stay painted meanwhile.
+class OutputProgress {
+public:
+    OutputProgress(QWidget* parent, const QString& doing) : doing_(doing) {
+        dialog_ = new QProgressDialog(parent);
+        dialog_->setObjectName(QStringLiteral("OutputProgress"));
+        dialog_->setWindowTitle(Caption);
+        dialog_->setCancelButtonText(QStringLiteral("&Cancel"));
+        dialog_->setMinimumDuration(400);
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+    }
+    ~OutputProgress() { delete dialog_; }
+    PrintService::Progress Callback() {
+        return [this](int done, int total) {
+            dialog_->setMaximum(total);
+            dialog_->setLabelText(doing_.arg(done).arg(total));
+            dialog_->setValue(done);
+            QCoreApplication::processEvents();
+            return !dialog_->wasCanceled();
+        };
+    }
+
+private:
+    QString doing_;
+    QProgressDialog* dialog_;
+};
+
 } // namespace
 
 PreviewWindow::PreviewWindow(PrintPreview& preview, PageStore& pages)
@@ -282,10 +314,12 @@ void PreviewWindow::Print() {
     bool printed;
     {
         const BusyCursor busy;
-        printed = PrintService::Print(pages_, selection, PrintService::Printer(), error);
+        OutputProgress progress(main_, QStringLiteral("Printing page %1 of %2"));
+        printed = PrintService::Print(pages_, selection, PrintService::Printer(), error,
+                                      progress.Callback());
     }
     if (!printed) {
-        message(error, Caption);
+        if (!error.isEmpty()) message(error, Caption); // none when the user stopped it
         return;
     }
     p_.PrintOK = true;
@@ -312,10 +346,11 @@ void PreviewWindow::SavePdf() {
     bool saved;
     {
         const BusyCursor busy;
-        saved = PrintService::SavePdf(pages_, selection, path, error);
+        OutputProgress progress(main_, QStringLiteral("Saving page %1 of %2"));
+        saved = PrintService::SavePdf(pages_, selection, path, error, progress.Callback());
     }
     if (!saved) {
-        message(error, Caption);
+        if (!error.isEmpty()) message(error, Caption); // none when the user stopped it
         return;
     }
     zones_[0]->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(path)));

@@ -19,20 +19,24 @@ QPageLayout layoutFor(const PaperSize& paper) {
     return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
+enum class Drawn { All, Failed, Stopped };
+
 // Draws the pages; the device is already set to the report's paper without margins.
-bool drawPages(const PageStore& pages, const PageSelection& selection, QPagedPaintDevice& device,
-               QPainter& painter, QString& error) {
+Drawn drawPages(const PageStore& pages, const PageSelection& selection, QPagedPaintDevice& device,
+                QPainter& painter, QString& error, const PrintService::Progress& progress) {
     const double scale = device.logicalDpiX() / 2540.0; // pixels per page unit
-    bool first = true;
-    for (const int n : selection.Pages()) {
-        if (!first && !device.newPage()) {
-            error = QStringLiteral("Page %1 could not be started.").arg(n);
-            return false;
+    const std::vector<int> chosen = selection.Pages();
+    const int total = int(chosen.size());
+    for (int done = 0; done < total; ++done) {
+        if (done > 0 && !device.newPage()) {
+            error = QStringLiteral("Page %1 could not be started.").arg(chosen[size_t(done)]);
+            return Drawn::Failed;
         }
-        first = false;
-        PageRenderer::Draw(painter, pages.Read(n), pages.Fonts, QPointF(0, 0), scale);
+        PageRenderer::Draw(painter, pages.Read(chosen[size_t(done)]), pages.Fonts, QPointF(0, 0),
+                           scale);
+        if (progress && !progress(done + 1, total)) return Drawn::Stopped;
     }
-    return true;
+    return Drawn::All;
 }
 
 } // namespace
@@ -43,7 +47,7 @@ QPrinter& PrintService::Printer() {
 }
 
 bool PrintService::Print(const PageStore& pages, const PageSelection& selection, QPrinter& printer,
-                         QString& error) {
+                         QString& error, const Progress& progress) {
     printer.setFullPage(true);
     printer.setPageLayout(layoutFor(pages.Paper));
     const QString where = printer.outputFileName().isEmpty()
@@ -62,18 +66,28 @@ bool PrintService::Print(const PageStore& pages, const PageSelection& selection,
         error = QStringLiteral("%1 could not be started. Nothing was printed.").arg(where);
         return false;
     }
-    const bool drawn = drawPages(pages, selection, printer, painter, error);
+    const Drawn drawn = drawPages(pages, selection, printer, painter, error, progress);
+    if (drawn == Drawn::Stopped) {
+        printer.abort();
+        painter.end();
+        if (!printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
+        error.clear();
+        return false;
+    }
     painter.end();
-    if (drawn && printer.printerState() == QPrinter::Error) {
+    if (drawn == Drawn::Failed) {
+        error = QStringLiteral("%1 stopped: %2").arg(where, error);
+        return false;
+    }
+    if (printer.printerState() == QPrinter::Error) {
         error = QStringLiteral("%1 reported an error while printing.").arg(where);
         return false;
     }
-    if (!drawn) error = QStringLiteral("%1 stopped: %2").arg(where, error);
-    return drawn;
+    return true;
 }
 
 bool PrintService::SavePdf(const PageStore& pages, const PageSelection& selection,
-                           const QString& path, QString& error) {
+                           const QString& path, QString& error, const Progress& progress) {
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     {
         QFile probe(path);
@@ -91,8 +105,14 @@ bool PrintService::SavePdf(const PageStore& pages, const PageSelection& selectio
         error = QStringLiteral("The PDF file \"%1\" cannot be written.").arg(shown);
         return false;
     }
-    const bool drawn = drawPages(pages, selection, writer, painter, error);
-    if (!painter.end() || !drawn) {
+    const Drawn drawn = drawPages(pages, selection, writer, painter, error, progress);
+    const bool ended = painter.end();
+    if (drawn == Drawn::Stopped) {
+        QFile::remove(path);
+        error.clear();
+        return false;
+    }
+    if (!ended || drawn == Drawn::Failed) {
         error = QStringLiteral("The PDF file \"%1\" was not completed: %2").arg(shown, error);
         return false;
     }

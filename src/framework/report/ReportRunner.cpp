@@ -41,6 +41,10 @@ int ReportRunner::Init(ProcessManager& process, const ReportLayout& report, Prin
     Process = &process;
     Report = &report;
     Preview = preview;
+    if (Preview) {
+        if (!Preview->IniMgr) Preview->IniMgr = Settings;
+        if (Preview->DocumentName.isEmpty()) Preview->DocumentName = ProcedureName;
+    }
     Process->Percentile = [this](int percent) {
         if (auto* bar = qobject_cast<QProgressBar*>(C().widget(ProgressBar)))
             bar->setValue(percent);

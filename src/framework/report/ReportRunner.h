@@ -41,7 +41,8 @@ public:
 
     using WindowController::Init;
     // Links the process to the progress window and starts the timer. `preview` may be
-    // null: the pages then go to the printer without one.
+    // null: the pages then go to the printer without one. A preview without settings gets
+    // the window's, and the procedure's name as the name of a saved PDF file.
     int Init(ProcessManager& process, const ReportLayout& report, PrintPreview* preview);
     // The progress window: caption "Progress...", the bar, "0% Complete", the status
     // text when given, "&Pause" when `pausable`, and "&Cancel" (response 2).

@@ -138,4 +138,26 @@ TEST_F(PdfOutput, APrinterThatPrintsToAnUnwritableFileFailsWithAMessage) {
     EXPECT_EQ(pdfPages(readFile("out.pdf")), 4);
 }
 
+TEST_F(PdfOutput, AnOutputStoppedOnTheWayLeavesNoFile) {
+    QString error;
+    std::vector<std::pair<int, int>> told;
+    const bool saved = PrintService::SavePdf(pages, PageSelection::All(4), dataPath("stop.pdf"),
+                                             error, [&](int done, int total) {
+                                                 told.push_back({done, total});
+                                                 return done < 2;
+                                             });
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(error.isEmpty()); // the user stopped it: nothing to say
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}}));
+    EXPECT_FALSE(QFile::exists(dataPath("stop.pdf")));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dataPath("stopped.pdf"));
+    EXPECT_FALSE(PrintService::Print(pages, PageSelection::All(4), printer, error,
+                                     [](int, int) { return false; }));
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(dataPath("stopped.pdf")));
+}
+
 } // namespace
