@@ -108,6 +108,16 @@ int ReportRunner::Next() {
         SetResponse(RequestCompleted);
         return LevelNotify;
     }
+    if (level != LevelNotify && !ErrorNote.isEmpty() && Writer && Process->RecordsProcessed > 0) {
+        // What was printed so far, marked as ending early.
+        const PageUnits line = Report->LineHeight(0);
+        Band note(2 * line);
+        note.Text(0, line, Report->BodyWidth(), ErrorNote);
+        if (Writer->Print(note)) {
+            SetResponse(RequestCompleted);
+            return LevelFatal;
+        }
+    }
     SetResponse(RequestCancelled);
     return LevelFatal;
 }

@@ -64,8 +64,11 @@ public:
     virtual void EndReport();
     // The process's next record: 0; 5 the end after some records (response 1); 3 an error
     // or a view without records (response 2). Both of those ask to close the window.
+    // With an ErrorNote, an error after some records ends the report with that note
+    // printed under them instead, and they go to the preview (response 1).
     int Next();
 
+    QString ErrorNote; // none: a read error ends the report as cancelled
     bool DeferOpenReport = false;
     int DeferWindow = 0; // seconds before the progress window shows; 0 at once
     bool KeepVisible = false;

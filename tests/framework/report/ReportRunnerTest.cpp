@@ -287,6 +287,33 @@ TEST_F(ReportRunnerTest, AReadErrorEndsTheReportAsCancelled) {
     EXPECT_EQ(report.printed.size(), 299u);
 }
 
+TEST_F(ReportRunnerTest, WithAnErrorNoteAReadErrorShowsWhatWasPrintedSoFar) {
+    NumberReport report(500);
+    report.process.failAt = 300;
+    report.ErrorNote = "The report ends early.";
+    shownPages = &report.PreviewQueue;
+    QStringList first;
+    leavePreview(&first);
+    EXPECT_EQ(report.Run(), RequestCompleted);
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(report.printed.size(), 299u);
+    EXPECT_EQ(first[1], "1");
+    // The first report of the test is gone; the note closes the pages of this one.
+    NumberReport again(5);
+    again.process.failAt = 4;
+    again.ErrorNote = "The report ends early.";
+    shownPages = &again.PreviewQueue;
+    leavePreview(&first);
+    EXPECT_EQ(again.Run(), RequestCompleted);
+    EXPECT_EQ(first, QStringList({"Numbers", "1", "2", "3", "The report ends early.", "Page 1"}));
+    // Without a record printed there is nothing to show.
+    NumberReport none(5);
+    none.process.failAt = 1;
+    none.ErrorNote = "The report ends early.";
+    EXPECT_EQ(none.Run(), RequestCancelled);
+    EXPECT_EQ(previews, 2);
+}
+
 TEST_F(ReportRunnerTest, ARecordThatEndsTheReportLeavesNoPreview) {
     NumberReport report(500);
     report.onRecord = [](int record) { return record == 40 ? int(LevelFatal) : int(LevelBenign); };
