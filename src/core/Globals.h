@@ -2,6 +2,7 @@
 
 #include "core/Dictionary.h"
 #include "framework/Text.h"
+#include "search/ResultList.h"
 
 #include <QString>
 #include <array>
@@ -37,19 +38,6 @@ struct ScanFileEntry {
     qint64 SIZE = 0; // tenths of a kilobyte
     qint32 DATE = 0;
     qint32 TIME = 0;
-};
-
-struct SearchResultEntry {
-    quint16 NR = 0;
-    quint16 CDNR = 0;
-    quint16 DISKNR = 0;
-    Text CDISKNAME{35};
-    Text PRGNAME{255};
-    qint32 DATE = 0;
-    qint32 TIME = 0;
-    Text PRODUCER{30};
-    Text REMARKS{40};
-    quint32 ARCHIVENR = 0;
 };
 
 // Single-instance windows, each with the thread number of its running instance (0: closed).
@@ -115,7 +103,7 @@ struct Globals {
 
     Queue<DriveQueueEntry> DriveQueue;
     Queue<ScanFileEntry> ScanFileQueue;
-    Queue<SearchResultEntry> SearchResultQueue;
+    search::ResultList SearchResultQueue; // numbered past 16 bits
     ThreadRegistry Threads;
 
     void clear();

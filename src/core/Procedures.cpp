@@ -3,6 +3,7 @@
 #include "archive/UpdateArchief.h"
 #include "framework/window/Requests.h"
 #include "scan/DriveConfiguration.h"
+#include "search/SearchWindow.h"
 
 #include <map>
 
@@ -35,7 +36,7 @@ constexpr Listing listings[] = {
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Search, Way::OwnThread, nullptr, nullptr},
+    {Procedure::Search, Way::OwnThread, [] { Search(); }, nullptr},
     {Procedure::NewCd, Way::CallersThread, nullptr, addToArchive<1>},
     {Procedure::NewDisk, Way::CallersThread, nullptr, addToArchive<2>},
     {Procedure::IncludeToMedium, Way::CallersThread, nullptr, addToArchive<3>},

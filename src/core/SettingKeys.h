@@ -18,5 +18,7 @@ inline constexpr SettingKey Bar{nullptr, "Bar", "1"};
 inline constexpr SettingKey Viewer{nullptr, "Viewer", "1"};
 inline constexpr SettingKey WallSel{nullptr, "WallSel", "lion.jpg"};
 inline constexpr SettingKey Color{nullptr, "Color", "0"};
+inline constexpr SettingKey SearchOption{nullptr, "SearchOption", "0"};
+inline constexpr SettingKey SearchBrowse{nullptr, "SearchBrowse", ""};
 
 } // namespace Settings

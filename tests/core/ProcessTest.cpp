@@ -33,7 +33,11 @@ TEST_F(ProcessTest, StartClearsEverythingSharedAndOpensNothing) {
                 << def->label.toStdString();
             EXPECT_FALSE(QFile::exists(dataPath(def->diskName))) << "files open lazily";
         }
-        GLO.SearchResultQueue.add();
+        GLO.SearchResultQueue = search::ResultList({std::make_shared<search::TextColumn>(true),
+                                                    std::make_shared<search::TextColumn>(true),
+                                                    std::make_shared<search::TextColumn>(true),
+                                                    std::make_shared<search::TextColumn>(true)},
+                                                   std::vector<search::ResultList::Row>(1));
     }
     EXPECT_EQ(GLO.SearchResultQueue.records(), 0u) << "queues are released at the end";
     EXPECT_EQ(FileRegistry::instance().Find("Archief"), nullptr);

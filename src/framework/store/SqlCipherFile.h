@@ -69,6 +69,7 @@ public:
     // The file's name in the connection changed ("" when it left it): statements go.
     void bindTo(const QString& schemaName);
     const QString& schemaName() const { return schemaName_; }
+    SqlCipherStore& store() const { return store_; }
     // Forgets what was read: the connection's view of the file changed (rollback, restore).
     void forget();
     // The file could not be brought back into the connection.
