@@ -22,7 +22,12 @@ QString Catalogue::fileName(qint64 n) {
         .arg(Extensions[(n / 7) % 7]);
 }
 
-void Catalogue::fill(store::RecordStore& store, qint64 entries) {
+QString Catalogue::className(qint64 n, int classes) {
+    if (classes <= 12) return QString::fromLatin1(Classes[n % classes]);
+    return QStringLiteral("Class %1").arg(1 + n % classes, 3, 10, QLatin1Char('0'));
+}
+
+void Catalogue::fill(store::RecordStore& store, qint64 entries, int classes) {
     FileManager& arc = Access::Archief();
     arc.UseFile();
     if (store.begin({arc.File}, 2) != store::Ok) std::fprintf(stderr, "no transaction\n");
@@ -34,7 +39,7 @@ void Catalogue::fill(store::RecordStore& store, qint64 entries) {
         else
             ARC.CdNr = quint16(medium);
         ARC.CDiskNaam = QStringLiteral("Medium %1").arg(medium);
-        ARC.Soort = Classes[n % 12];
+        ARC.Soort = className(n, classes);
         ARC.Naam = fileName(n);
         ARC.Size = (n * 7919) % 5000000;
         ARC.Date = qint32(73000 + n % 9000);

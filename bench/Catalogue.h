@@ -9,6 +9,9 @@
 namespace Catalogue {
 
 QString fileName(qint64 n);
-void fill(store::RecordStore& store, qint64 entries);
+// The class of entry n among `classes` classes: a dozen named ones, or "Class 001" onwards
+// when more are asked for, spread over CDs and disks alike.
+QString className(qint64 n, int classes);
+void fill(store::RecordStore& store, qint64 entries, int classes = 12);
 
 } // namespace Catalogue

@@ -132,5 +132,5 @@ bool ArchiveMedia::erase(quint32 nr) {
     ArchiefRecord entry;
     entry.NR = nr;
     return probe.file()->get(ArcKey::IDkey, entry) == store::Ok &&
-           probe.file()->erase() == store::Ok;
+           probe.file()->erase(entry) == store::Ok;
 }

@@ -123,7 +123,7 @@ void Session::retentionPass(int howLong) {
     const bool framed = store.begin({log.File}, 2) == store::Ok;
     log.File->setOrder(0);
     while (log.File->next(LOG) == store::Ok)
-        if (LOG.DATUM < cutOff) log.File->erase();
+        if (LOG.DATUM < cutOff) log.File->erase(LOG);
     if (framed) store.commit();
 }
 

@@ -11,6 +11,16 @@ void FieldBindings::Bind(RecordBuffer& buffer) {
         bindings_.insert(buffer.def().fields[i].label.toUpper(), Binding{&buffer, i});
 }
 
+void FieldBindings::BindName(const QString& name, RecordBuffer& buffer, int field) {
+    std::lock_guard guard(lock_);
+    bindings_.insert(name.toUpper(), Binding{&buffer, field});
+}
+
+void FieldBindings::UnbindName(const QString& name) {
+    std::lock_guard guard(lock_);
+    bindings_.remove(name.toUpper());
+}
+
 void FieldBindings::Unbind(const RecordBuffer& buffer) {
     std::lock_guard guard(lock_);
     for (auto it = bindings_.begin(); it != bindings_.end();)

@@ -18,6 +18,10 @@ public:
 
     static FieldBindings& instance();
     void Bind(RecordBuffer& buffer);
+    // Makes one field known under a name of its own as well ("SoftwareClass").
+    void BindName(const QString& name, RecordBuffer& buffer, int field);
+    void UnbindName(const QString& name);
+    // Removes every name bound to the buffer.
     void Unbind(const RecordBuffer& buffer);
     std::optional<Binding> Find(const QString& label) const;
 

@@ -4,6 +4,7 @@
 #include "framework/FileRegistry.h"
 #include "framework/ProcedureScope.h"
 #include "framework/Threads.h"
+#include "framework/store/Positions.h"
 
 namespace {
 constexpr int UseLevel = 2; // the level every file operation of this system passes
@@ -174,7 +175,7 @@ void FileManager::closePhysically() {
     for (UsageInfo& u : Info)
         u.Used = false;
     OpenMode = openModeAsDeclared_;
-    reservedPosition_.clear();
+    reserved_ = {};
 }
 
 int FileManager::Close() {
@@ -212,14 +213,17 @@ int FileManager::SaveBuffer() {
     for (const FieldDef& f : File->def().fields)
         if (f.type == FieldType::Memo) ++memos;
     nextSnapshotId_ += 1 + memos;
-    Buffers.push_back({id, Buffer->values()});
+    Buffers.push_back({id, Buffer->values(), Buffer->identity()});
     return id;
 }
 
 void FileManager::RestoreBuffer(int id, bool restore) {
     for (auto it = Buffers.begin(); it != Buffers.end(); ++it) {
         if (it->Id != id) continue;
-        if (restore) Buffer->setValues(it->Values);
+        if (restore) {
+            Buffer->setValues(it->Values);
+            Buffer->setIdentity(it->Identity);
+        }
         Buffers.erase(it);
         return;
     }
@@ -238,11 +242,11 @@ int FileManager::SaveFile() {
         highest = std::max(highest, o.Id);
     s.Id = highest + 1;
     s.Buffer = SaveBuffer();
-    if (File->isOpen() && File->currentRecord() != 0) {
+    if (File->isOpen()) {
         s.Key = File->currentKey();
-        s.Pos = File->position(s.Key);
+        s.Pos = store::positionOf(*Buffer, s.Key);
     }
-    s.WHeld = File->isOpen() && File->isHeld();
+    s.WHeld = File->isOpen() && File->isHeld(*Buffer);
     s.WWatch = false;
     s.AutoIncDone = Usage().AutoIncDone;
     Saved.push_back(s);
@@ -257,7 +261,7 @@ void FileManager::RestoreFile(int id, bool restore) {
         if (restore && File->isOpen()) {
             if (!s.Pos.isEmpty()) {
                 File->setOrderAtPosition(s.Pos);
-                if (File->next(*Buffer) == store::Ok && s.WHeld) File->hold();
+                if (File->next(*Buffer) == store::Ok && s.WHeld) File->hold(*Buffer);
             } else {
                 File->setOrder(s.Key);
             }
@@ -270,7 +274,7 @@ void FileManager::RestoreFile(int id, bool restore) {
 
 QByteArray FileManager::GetPosition() {
     const int key = PrimaryKey ? Keys[PrimaryKey - 1].Key : 0;
-    return File->position(key);
+    return store::positionOf(*Buffer, key);
 }
 
 int FileManager::TryReget(const QByteArray& position) {

@@ -111,6 +111,7 @@ private:
     struct Snapshot {
         int Id;
         std::vector<FieldValue> Values;
+        RecordId Identity;
     };
     struct SavedState {
         int Id = 0;
@@ -140,7 +141,7 @@ private:
     std::vector<Snapshot> Buffers;
     std::vector<SavedState> Saved;
     int openModeAsDeclared_ = OpenMode;
-    QByteArray reservedPosition_; // of the record added by PrimeAutoInc
+    RecordId reserved_; // the record added by PrimeAutoInc
     bool fromForm_ = false;
     int nextSnapshotId_ = 1;
 

@@ -2,6 +2,7 @@
 #include "framework/FileManager.h"
 
 #include "framework/RelationGuard.h"
+#include "framework/store/Positions.h"
 
 namespace {
 constexpr int SilentAutoIncRetries = 2;
@@ -75,6 +76,7 @@ int FileManager::TryPrimeAutoInc() {
 int FileManager::numberFor(const KeyEntry& key, qint64& number, bool raise) {
     const FieldDef& last = File->def().fields.at(key.Fields.back().Field);
     const std::vector<FieldValue> kept = Buffer->values();
+    const RecordId keptIdentity = Buffer->identity();
     File->setSkipMemos(true);
     int code;
     if (key.Fields.size() == 1) {
@@ -93,6 +95,7 @@ int FileManager::numberFor(const KeyEntry& key, qint64& number, bool raise) {
     File->setSkipMemos(false);
     const qint64 found = code == store::Ok ? Buffer->number(key.Fields.back().Field) : 0;
     Buffer->setValues(kept);
+    Buffer->setIdentity(keptIdentity);
     if (code != store::Ok && code != store::NoRecord)
         return fail(MsgRetrievalError, raise, LevelNotify);
     number = found + 1;
@@ -114,7 +117,7 @@ int FileManager::primeAutoInc(bool raise) {
         // Adding the record at once reserves the number for this station.
         if (File->add(*Buffer) == store::Ok) {
             u.AutoIncDone = true;
-            reservedPosition_ = File->position(0);
+            reserved_ = Buffer->identity();
             return LevelBenign;
         }
         if (++failures <= SilentAutoIncRetries) continue;
@@ -124,14 +127,12 @@ int FileManager::primeAutoInc(bool raise) {
     }
 }
 
-// Makes the record reserved by PrimeAutoInc the store's current record again, keeping the
-// buffer, so that a rewrite or delete never lands on another record.
+// Gives the buffer the identity of the record reserved by PrimeAutoInc, whatever was read
+// into it since, so that a rewrite or delete never lands on another record.
 bool FileManager::backToReserved() {
-    if (File->position(0) == reservedPosition_) return true;
-    const std::vector<FieldValue> kept = Buffer->values();
-    const bool found = File->reget(reservedPosition_, *Buffer) == store::Ok;
-    Buffer->setValues(kept);
-    return found;
+    if (reserved_.record == 0) return false;
+    Buffer->setIdentity(reserved_);
+    return true;
 }
 
 int FileManager::Insert() {
@@ -150,13 +151,14 @@ int FileManager::insert(bool raise) {
     if (!HasAutoInc) {
         code = File->add(*Buffer);
     } else if (u.AutoIncDone) {
-        code = backToReserved() ? File->put(*Buffer) : File->status().code;
+        code = backToReserved() ? File->put(*Buffer) : store::NoRecord;
     } else {
         if (primeAutoInc(raise) != LevelBenign) return LevelNotify;
         code = store::Ok;
     }
     if (code == store::Ok) {
         u.AutoIncDone = false;
+        reserved_ = {};
         return LevelBenign;
     }
     if (code == store::DuplicateKey) {
@@ -183,14 +185,14 @@ int FileManager::update(bool raise) {
     if (UseFile() != LevelBenign) return LevelFatal;
     int failing = 0;
     if (ValidateRecord(failing) != LevelBenign) return LevelUser;
-    const QByteArray position = File->position(0);
+    const QByteArray position = store::positionOf(*Buffer, 0);
     const int code = File->put(*Buffer);
     if (code == store::Ok) return LevelBenign;
     if (code == store::ChangedElsewhere) {
         const int id = fromForm_ ? MsgNotUpdatedForm : MsgNotUpdated;
         SetError(id);
         if (raise) Errors->Raise(id);
-        File->watch();
+        File->watch(*Buffer);
         File->reget(position, *Buffer);
         return LevelNotify;
     }
@@ -206,9 +208,12 @@ int FileManager::CancelAutoInc(RelationGuard* guard) {
     if (guard) {
         level = guard->Delete(false);
     } else {
-        level = File->erase() == store::Ok ? LevelBenign : LevelNotify;
+        level = File->erase(*Buffer) == store::Ok ? LevelBenign : LevelNotify;
         if (level != LevelBenign) SetError(MsgNotDeleted);
     }
-    if (level == LevelBenign) u.AutoIncDone = false;
+    if (level == LevelBenign) {
+        u.AutoIncDone = false;
+        reserved_ = {};
+    }
     return level;
 }

@@ -61,6 +61,7 @@ void RecordBuffer::clearField(int field) {
 void RecordBuffer::clear() {
     for (int i = 0; i < fieldCount(); ++i)
         clearField(i);
+    identity_ = {};
 }
 
 std::vector<FieldValue> RecordBuffer::values() const {
@@ -81,4 +82,22 @@ bool RecordBuffer::sameKeyValue(const FieldValue& a, const FieldValue& b) {
     if (std::holds_alternative<QString>(a) && std::holds_alternative<QString>(b))
         return std::get<QString>(a).compare(std::get<QString>(b), Qt::CaseInsensitive) == 0;
     return a == b;
+}
+
+OwnedRecord::OwnedRecord(const FileDef& def) : RecordBuffer(def) {
+    // Reserved first: the bound slots point into the vectors.
+    int texts = 0;
+    for (const FieldDef& f : def.fields)
+        texts += f.isText() ? 1 : 0;
+    numbers_.reserve(def.fields.size() - texts);
+    texts_.reserve(texts);
+    for (const FieldDef& f : def.fields) {
+        if (f.isText()) {
+            texts_.emplace_back(f.capacity());
+            bind(texts_.back());
+        } else {
+            numbers_.push_back(0);
+            bind(numbers_.back());
+        }
+    }
 }

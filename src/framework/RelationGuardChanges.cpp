@@ -1,5 +1,6 @@
 // Changing and deleting a parent record with its children.
 #include "framework/RelationGuard.h"
+#include "framework/store/Positions.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ int RelationGuard::treatChildren(Relation& r, Change change, const std::vector<F
         if (change == Change::Delete && mode == RelationMode::Cascade) {
             const int level = childGuard.deleteChildren();
             if (level != LevelBenign) return level;
-            if (child.File->erase() != store::Ok) {
+            if (child.File->erase(buffer) != store::Ok) {
                 child.Throw(MsgNotDeleted);
                 return LevelNotify;
             }
@@ -116,6 +117,8 @@ int RelationGuard::Update(bool fromForm) {
         return level;
     }
     File->fromForm_ = fromForm;
+    // A rollback leaves the stored record as it was read: so must the buffer's identity be.
+    const RecordId read = File->Buffer->identity();
     level = File->TryUpdate();
     File->fromForm_ = false;
     if (level != LevelBenign) {
@@ -127,6 +130,7 @@ int RelationGuard::Update(bool fromForm) {
     }
     level = updateChildren();
     if (level != LevelBenign) {
+        if (inTransaction_) File->Buffer->setIdentity(read);
         endTransaction(false);
         for (Relation& r : Relations)
             if (r.UpdateMode != RelationMode::None)
@@ -144,14 +148,14 @@ int RelationGuard::Update(bool fromForm) {
 int RelationGuard::Delete(bool ask) {
     if (ask && File->Throw(MsgConfirmDelete) != LevelBenign) return LevelNotify;
     for (;;) {
-        const QByteArray position = File->File->position(0);
+        const QByteArray position = store::positionOf(*File->Buffer, 0);
         int level = Open();
         if (level != LevelBenign) return level;
         level = frame(Change::Delete);
         if (level == LevelBenign) level = File->TryReget(position);
         if (level == LevelBenign) level = deleteChildren();
         if (level == LevelBenign) {
-            if (File->File->erase() == store::Ok) {
+            if (File->File->erase(*File->Buffer) == store::Ok) {
                 endTransaction(true);
             } else {
                 File->SetError(MsgNotDeleted);

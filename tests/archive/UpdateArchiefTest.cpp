@@ -485,7 +485,7 @@ TEST_F(UpdateArchiefTest, WithoutADriveOfItsKindANewDiskIsNotNumbered) {
         DRV.DRIVE = root;
         ASSERT_EQ(Access::Drv().TryFetch(DrvKey::KeyDrive), LevelBenign);
         ASSERT_EQ(Access::Drv().UseFile(), LevelBenign);
-        Access::Drv().File->erase();
+        Access::Drv().File->erase(DRV);
     }
     run(InsertRecord, 2, 0, 0, [&](QWidget& w) {
         EXPECT_EQ(choices(w, W::DriveList), QStringList());

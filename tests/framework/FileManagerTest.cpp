@@ -343,6 +343,72 @@ TEST_F(FileManagerTest, ARecordChangedElsewhereShowsTheOtherStationsValues) {
     EXPECT_TRUE(host.lastMessage()->text.contains("Ctrl+'"));
     EXPECT_EQ(a->prd.Phone.str(), "222");
     EXPECT_EQ(a->prd.Website.str(), "");
+
+    // The user recalls the change over the other station's values and saves again.
+    a->prd.Website = "http://acme.example";
+    EXPECT_EQ(a->prdGuard.Update(true), LevelBenign);
+    other.prd.Name = "Acme";
+    ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(other.prd.Phone.str(), "222");
+    EXPECT_EQ(other.prd.Website.str(), "http://acme.example");
+}
+
+TEST_F(FileManagerTest, AChangeIsSavedWhenTriedAgainAfterAFailedCascade) {
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Insert(), LevelBenign);
+    for (int i = 0; i < 5; ++i)
+        a->addEntry(QString("GAME%1.EXE").arg(i), "Games");
+    a->srt.Soort = "Games";
+    ASSERT_EQ(a->srtManager.Fetch(1), LevelBenign);
+    a->srtGuard.Save();
+    a->srt.Soort = "Spellen";
+    a->arcFile.failPut = 3;
+    EXPECT_NE(a->srtGuard.Update(), LevelBenign);
+    EXPECT_EQ(a->classesOfEntries().filter("Spellen").size(), 0);
+
+    // The form still shows the record it read; saving it again must reach that record.
+    a->arcFile.failPut = 0;
+    a->srt.Soort = "Spellen";
+    ASSERT_EQ(a->srtGuard.Update(), LevelBenign);
+    EXPECT_EQ(a->classesOfEntries().filter("Spellen").size(), 5);
+    a->srt.Soort = "Spellen";
+    EXPECT_EQ(a->srtManager.TryFetch(1), LevelBenign);
+    EXPECT_EQ(a->srtManager.File->records(), 1);
+}
+
+TEST_F(FileManagerTest, AFormSavesTheRecordItShowedWhileOthersReadTheFile) {
+    for (int i = 1; i <= 60; ++i)
+        a->addEntry(QString("FILE%1.EXE").arg(i, 2, 10, QChar('0')), "Tools");
+    a->arc.clear();
+    a->arc.NR = 17;
+    ASSERT_EQ(a->arcManager.Fetch(1), LevelBenign); // the form's record
+
+    // A list pages through the archive with a cursor of its own, and a pass reads it
+    // through the file manager, while the form is open.
+    auto list = a->arcFile.cursor();
+    OwnedRecord row(Dictionary::Archief());
+    list->setOrder(Dictionary::Archief().keyNumber("ARC:KeyNaam"));
+    for (int i = 0; i < 40; ++i)
+        ASSERT_EQ(list->next(row), store::Ok);
+    ArchiefRecord pass;
+    a->arcFile.setOrder(0);
+    for (int i = 0; i < 25; ++i)
+        ASSERT_EQ(a->arcFile.next(pass), store::Ok);
+    EXPECT_EQ(a->arc.Naam.str(), "FILE17.EXE") << "nothing read into the form's record";
+
+    a->arc.Version = "2.0";
+    a->arcGuard.Save();
+    ASSERT_EQ(a->arcGuard.Update(true), LevelBenign);
+    for (quint32 nr : {17u, 25u, 40u}) {
+        pass.clear();
+        pass.NR = nr;
+        ASSERT_EQ(a->arcFile.get(1, pass), store::Ok);
+        EXPECT_EQ(pass.Version.str(), nr == 17 ? "2.0" : "") << nr;
+        EXPECT_EQ(pass.Naam.str(), QString("FILE%1.EXE").arg(nr)) << nr;
+    }
+    // The list goes on from where it was.
+    ASSERT_EQ(list->next(row), store::Ok);
+    EXPECT_EQ(row.text(Dictionary::Archief().fieldIndex("ARC:Naam")), "FILE41.EXE");
 }
 
 TEST_F(FileManagerTest, AValueLongerThanItsFieldIsCutAndLeavesItsNeighbourAlone) {

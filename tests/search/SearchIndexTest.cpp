@@ -61,7 +61,7 @@ protected:
         ArchiefRecord r;
         arc.setOrder(0);
         while (arc.next(r) == store::Ok)
-            out.push_back({arc.currentRecord(), r.NR, r.CDiskNaam, r.Naam, r.Producer,
+            out.push_back({r.identity().record, r.NR, r.CDiskNaam, r.Naam, r.Producer,
                            r.Opmerkingen, r.Omschrijving, r.Date});
         return out;
     }
@@ -203,7 +203,7 @@ TEST_F(SearchIndexTest, ChangesOfThisStationAndAnotherAreSeenAtTheNextSearch) {
     ASSERT_EQ(arc.put(r), store::Ok);
     r.NR = 2;
     ASSERT_EQ(arc.get(1, r), store::Ok);
-    ASSERT_EQ(arc.erase(), store::Ok);
+    ASSERT_EQ(arc.erase(r), store::Ok);
     add("new.txt", {}, {}, {}, "a new description");
     EXPECT_EQ(found(Subject::FileName, "renamed"), (std::vector<quint32>{1}));
     EXPECT_TRUE(found(Subject::FileName, "PROG00001.").empty()) << "no phantom of the deleted";
@@ -219,7 +219,7 @@ TEST_F(SearchIndexTest, ChangesOfThisStationAndAnotherAreSeenAtTheNextSearch) {
     add("elsewhere.doc", {}, {}, {}, {}, 0, &otherArc);
     r.NR = 3;
     ASSERT_EQ(otherArc.get(1, r), store::Ok);
-    ASSERT_EQ(otherArc.erase(), store::Ok);
+    ASSERT_EQ(otherArc.erase(r), store::Ok);
     r.NR = 4;
     ASSERT_EQ(otherArc.get(1, r), store::Ok);
     r.Omschrijving = "described elsewhere";

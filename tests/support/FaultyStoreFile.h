@@ -28,6 +28,7 @@ public:
     int sendOption(const QString& o) override { return pass(real_.sendOption(o)); }
     qint64 records() override { return real_.records(); }
     qint64 bytes() override { return real_.bytes(); }
+    std::unique_ptr<store::Cursor> cursor() override { return real_.cursor(); }
     int setOrder(int key) override { return pass(real_.setOrder(key)); }
     int setOrderAt(int key, const RecordBuffer& from) override {
         return pass(real_.setOrderAt(key, from));
@@ -42,8 +43,6 @@ public:
     int reget(const QByteArray& p, RecordBuffer& into) override {
         return pass(real_.reget(p, into));
     }
-    QByteArray position(int key) override { return real_.position(key); }
-    qint64 currentRecord() const override { return real_.currentRecord(); }
     int currentKey() const override { return real_.currentKey(); }
     int add(RecordBuffer& b) override {
         if (beforeAdd) beforeAdd();
@@ -58,11 +57,11 @@ public:
         }
         return pass(real_.put(b));
     }
-    int erase() override { return pass(real_.erase()); }
-    int hold() override { return pass(real_.hold()); }
+    int erase(const RecordBuffer& b) override { return pass(real_.erase(b)); }
+    int hold(const RecordBuffer& b) override { return pass(real_.hold(b)); }
     int release() override { return pass(real_.release()); }
-    int watch() override { return pass(real_.watch()); }
-    bool isHeld() const override { return real_.isHeld(); }
+    int watch(const RecordBuffer& b) override { return pass(real_.watch(b)); }
+    bool isHeld(const RecordBuffer& b) const override { return real_.isHeld(b); }
     int flush() override { return pass(real_.flush()); }
     bool duplicates(int key, const RecordBuffer& b) override { return real_.duplicates(key, b); }
 

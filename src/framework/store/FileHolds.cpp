@@ -29,7 +29,7 @@ int SqlCipherFile::refreshHolds() {
         seen = sqlite3_column_int64(*version, 0);
     }
     if (seen == dataVersion_) return Ok;
-    dropBatch(); // another station changed the file
+    dropBatches(); // another station changed the file
     sql::Stmt* others = statement(OthersHold, [&] {
         return "SELECT EXISTS(SELECT 1 FROM " + schema_->qualified(Schema::Holds) +
                " WHERE station <> ?1)";
@@ -93,10 +93,11 @@ void SqlCipherFile::purgeStaleHolds() {
     codes::ok(status_);
 }
 
-int SqlCipherFile::hold() {
+int SqlCipherFile::hold(const RecordBuffer& buffer) {
     std::lock_guard lock(store_.mutex());
-    if (checkWritable() != Ok) return status_.code;
-    if (!hasCurrent_) return fail(NoRecord);
+    if (checkWritable() != Ok || !fits(buffer)) return status_.code;
+    const qint64 record = buffer.identity().record;
+    if (record == 0) return fail(NoRecord);
     sql::Stmt* take = statement(HoldTake, [&] {
         return "INSERT OR REPLACE INTO " + schema_->qualified(Schema::Holds) +
                "(rec, station, pid, taken) VALUES(?1, ?2, ?3, ?4)";
@@ -108,20 +109,20 @@ int SqlCipherFile::hold() {
     if (rc == SQLITE_OK) rc = sql::exec(store_.db(), schema_->lockForWrite());
     if (rc != SQLITE_OK) return engineFail(rc);
     bool held = false;
-    if (heldByOther(current_.record, held) != Ok) return status_.code;
+    if (heldByOther(record, held) != Ok) return status_.code;
     if (held) return fail(RecordHeld);
     // One hold per station and file: taking one gives up the one before.
     if (heldRecord_ != 0 && release() != Ok) return status_.code;
     {
         sql::ResetGuard reset(*take);
-        take->bind(1, current_.record);
+        take->bind(1, record);
         take->bind(2, store_.station());
         take->bind(3, stations::processId());
         take->bind(4, now());
         if (writeStep(*take) != Ok) return status_.code;
     }
     if (finish(step) != Ok) return status_.code;
-    heldRecord_ = current_.record;
+    heldRecord_ = record;
     dataVersion_ = -1;
     return Ok;
 }
@@ -141,12 +142,12 @@ int SqlCipherFile::release() {
     return codes::ok(status_);
 }
 
-// Every put is checked against the change counter read with the record, so a watch only
-// asks for a current record.
-int SqlCipherFile::watch() {
+// Every write is checked against the change counter read with the record, so a watch only
+// asks for a stored record.
+int SqlCipherFile::watch(const RecordBuffer& buffer) {
     std::lock_guard lock(store_.mutex());
     if (checkOpen() != Ok) return status_.code;
-    return hasCurrent_ ? codes::ok(status_) : fail(NoRecord);
+    return buffer.identity().record != 0 ? codes::ok(status_) : fail(NoRecord);
 }
 
 } // namespace store

@@ -23,85 +23,88 @@ int SqlCipherFile::add(RecordBuffer& buffer) {
     if (checkWritable() != Ok || !fits(buffer)) return status_.code;
     sql::Stmt* s = statement(Insert, [&] { return schema_->insert(); });
     if (!s) return status_.code;
-    std::vector<FieldValue> values = buffer.values();
     std::vector<QByteArray> texts;
-    texts.reserve(values.size());
-    hasCurrent_ = false;
-    dropBatch();
+    texts.reserve(def_.fields.size());
+    dropBatches();
+    buffer.setIdentity({}); // a new record; none stored when the add fails
     {
         sql::ResetGuard reset(*s);
-        for (int i = 0; i < int(values.size()); ++i)
-            bindValue(*s, i + 1, values[i], texts);
+        for (int i = 0; i < buffer.fieldCount(); ++i)
+            bindValue(*s, i + 1, buffer.value(i), texts);
         if (writeStep(*s) != Ok) return status_.code;
     }
-    current_ = Row{sqlite3_last_insert_rowid(store_.db()), 0, true, std::move(values)};
-    hasCurrent_ = true;
+    buffer.setIdentity({sqlite3_last_insert_rowid(store_.db()), 0});
     return Ok;
 }
 
-// Rewrites the current record, unless another station changed it since it was read (89),
+// Is the stored record still the one the buffer read? Looked at only when the write found
+// nothing to change, or before an erase: 89 changed, 33 gone.
+int SqlCipherFile::checkIdentity(const RecordId& id) {
+    sql::Stmt* look = statement(ByRecord, [&] { return schema_->readRecord(false); });
+    if (!look) return status_.code;
+    sql::ResetGuard reset(*look);
+    look->bind(1, id.record);
+    const int rc = look->step();
+    if (rc == SQLITE_DONE) return fail(NoRecord);
+    if (rc != SQLITE_ROW) return engineFail(rc);
+    return sqlite3_column_int64(*look, 1) == id.change ? codes::ok(status_)
+                                                       : fail(ChangedElsewhere);
+}
+
+// Rewrites the record the buffer read, unless another station changed it since (89),
 // erased it (33) or holds it (43). While memos are skipped the stored memos stay.
 int SqlCipherFile::put(RecordBuffer& buffer) {
     std::lock_guard lock(store_.mutex());
     if (checkWritable() != Ok || !fits(buffer)) return status_.code;
-    if (!hasCurrent_) return fail(NoRecord);
+    const RecordId id = buffer.identity();
+    if (id.record == 0) return fail(NoRecord);
     if (refreshHolds() != Ok) return status_.code;
     bool held = false;
-    if (othersHold_ && heldByOther(current_.record, held) != Ok) return status_.code;
+    if (othersHold_ && heldByOther(id.record, held) != Ok) return status_.code;
     if (held) return fail(RecordHeld);
     const bool memos = !skipMemos_;
     sql::Stmt* s = statement(Update | quint32(memos) << 25, [&] { return schema_->update(memos); });
     if (!s) return status_.code;
-    std::vector<FieldValue> values = buffer.values();
     std::vector<QByteArray> texts;
-    texts.reserve(values.size());
-    dropBatch();
+    texts.reserve(def_.fields.size());
+    dropBatches();
     {
         sql::ResetGuard reset(*s);
         int index = 1;
         for (int field : schema_->selected(memos))
-            bindValue(*s, index++, values[field], texts);
-        s->bind(index, current_.record);
-        s->bind(index + 1, current_.change);
+            bindValue(*s, index++, buffer.value(field), texts);
+        s->bind(index, id.record);
+        s->bind(index + 1, id.change);
         if (writeStep(*s) != Ok) return status_.code;
     }
     if (sqlite3_changes(store_.db()) == 0) {
-        sql::Stmt* look = statement(ByRecord, [&] { return schema_->readRecord(false); });
-        if (!look) return status_.code;
-        sql::ResetGuard reset(*look);
-        look->bind(1, current_.record);
-        const int rc = look->step();
-        if (rc == SQLITE_ROW) return fail(ChangedElsewhere);
-        if (rc != SQLITE_DONE) return engineFail(rc);
-        hasCurrent_ = false;
-        return fail(NoRecord);
+        if (checkIdentity(id) == Ok) return fail(ChangedElsewhere);
+        return status_.code;
     }
-    if (!memos)
-        for (int i = 0; i < int(values.size()); ++i)
-            if (def_.fields[i].type == FieldType::Memo) values[i] = current_.values[i];
-    current_.values = std::move(values);
-    ++current_.change;
-    if (heldRecord_ == current_.record) return release();
+    buffer.setIdentity({id.record, id.change + 1});
+    if (heldRecord_ == id.record) return release();
     return Ok;
 }
 
-int SqlCipherFile::erase() {
+int SqlCipherFile::erase(const RecordBuffer& buffer) {
     std::lock_guard lock(store_.mutex());
-    if (checkWritable() != Ok) return status_.code;
-    if (!hasCurrent_) return fail(NoRecord);
+    if (checkWritable() != Ok || !fits(buffer)) return status_.code;
+    const RecordId id = buffer.identity();
+    if (id.record == 0) return fail(NoRecord);
     if (refreshHolds() != Ok) return status_.code;
     bool held = false;
-    if (othersHold_ && heldByOther(current_.record, held) != Ok) return status_.code;
+    if (othersHold_ && heldByOther(id.record, held) != Ok) return status_.code;
     if (held) return fail(RecordHeld);
-    const qint64 record = current_.record;
-    dropBatch();
-    // The record's holds (this station's, or stale ones) go with it.
-    if (heldRecord_ != record && !othersHold_) return eraseRecord(record);
+    dropBatches();
     sql::Savepoint step(store_.db(), "store_erase");
     if (step.begun() != SQLITE_OK) return engineFail(step.begun());
-    if (eraseRecord(record) != Ok || dropHolds(record) != Ok || finish(step) != Ok)
+    // Look and erase under one lock, so that a change made in between is not lost.
+    if (checkIdentity(id) != Ok || eraseRecord(id.record) != Ok) return status_.code;
+    // The record's holds (this station's, or stale ones) go with it.
+    if ((heldRecord_ == id.record || othersHold_) && dropHolds(id.record) != Ok)
         return status_.code;
-    if (heldRecord_ == record) heldRecord_ = 0;
+    if (finish(step) != Ok) return status_.code;
+    if (heldRecord_ == id.record) heldRecord_ = 0;
     return Ok;
 }
 
@@ -111,7 +114,6 @@ int SqlCipherFile::eraseRecord(qint64 record) {
     sql::ResetGuard reset(*s);
     s->bind(1, record);
     if (writeStep(*s) != Ok) return status_.code;
-    hasCurrent_ = false;
     return sqlite3_changes(store_.db()) == 0 ? fail(NoRecord) : Ok;
 }
 
@@ -129,10 +131,10 @@ bool SqlCipherFile::duplicates(int key, const RecordBuffer& buffer) {
     const KeyPoint point{key, keyValues(def_, key, buffer), std::numeric_limits<qint64>::min()};
     std::vector<Row> found;
     size_t count = 0;
-    if (runRange(key, Direction::Forward, schema_->parts(key), &point, 2, found, count) != Ok)
+    if (own_->runRange(key, Direction::Forward, schema_->parts(key), &point, 2, found, count) != Ok)
         return false;
     for (size_t i = 0; i < count; ++i)
-        if (!hasCurrent_ || found[i].record != current_.record) return true;
+        if (found[i].record != buffer.identity().record) return true;
     return false;
 }
 

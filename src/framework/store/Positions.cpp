@@ -77,4 +77,10 @@ std::vector<FieldValue> keyValues(const FileDef& def, int key, const RecordBuffe
     return out;
 }
 
+QByteArray positionOf(const RecordBuffer& buffer, int key) {
+    const FileDef& def = buffer.def();
+    if (buffer.identity().record == 0 || key < 0 || key > int(def.keys.size())) return {};
+    return encodePosition(def, {key, keyValues(def, key, buffer), buffer.identity().record});
+}
+
 } // namespace store

@@ -34,4 +34,8 @@ std::vector<FieldValue> keyValues(const FileDef& def, int key,
                                   const std::vector<FieldValue>& fields);
 std::vector<FieldValue> keyValues(const FileDef& def, int key, const RecordBuffer& buffer);
 
+// The position string of the stored record a buffer holds, in a key's order (0: record
+// order); empty when the buffer holds no stored record.
+QByteArray positionOf(const RecordBuffer& buffer, int key);
+
 } // namespace store

@@ -2,6 +2,7 @@
 
 #include "framework/FileDef.h"
 #include "framework/RecordBuffer.h"
+#include "framework/filter/Expression.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,8 +39,43 @@ struct Status {
     QString driverText; // the engine's own message
 };
 
+// A read position of its own over one data file: a list, a report pass or a search reads
+// through a cursor of its own, so that none of them moves another's place. Reads are keyset
+// reads in batches that grow from the first batch; what a cursor reads sets the buffer's
+// identity (record number and change counter), as every read of the store does.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+
+    // Key 0 is record order, keys count from 1. After setOrder, next reads the first record
+    // and previous the last one.
+    virtual int setOrder(int key) = 0;
+    // Positions at the key values in `from`: next reads the first record at or after them,
+    // previous the last at or before them.
+    virtual int setOrderAt(int key, const RecordBuffer& from) = 0;
+    // Positions at a position string (it names its order); next and previous both read that
+    // record when it is still there.
+    virtual int setOrderAtPosition(const QByteArray& position) = 0;
+    virtual int next(RecordBuffer& into) = 0;
+    virtual int previous(RecordBuffer& into) = 0;
+    virtual int order() const = 0;
+    // Reads leave memo fields as they are while set.
+    virtual void setSkipMemos(bool skip) = 0;
+    // Records fetched by the first read after a positioning (later batches grow from there).
+    virtual void setBatch(int records) = 0;
+    // Reads give only records that pass the filter, evaluated by the engine; named variables
+    // are looked up through `resolve` at every read. A null filter reads every record.
+    virtual void setFilter(filter::Tree filter, filter::Resolver resolve) = 0;
+    // Records the reads would give from start to end: in the order's key and passing the
+    // filter, counted by the engine. -1 with the status set when the count failed.
+    virtual qint64 count() = 0;
+    virtual const Status& status() const = 0;
+};
+
 // One declared data file. Every operation returns a code and leaves it, with its texts,
-// in status(). The current record is the one last read or added; put and erase act on it.
+// in status(). Reads fill a record buffer and its identity; writes address the stored
+// record by the buffer's identity, so they land on the record that was read whatever was
+// read since, and are refused (89) when another station changed it meanwhile.
 class StoreFile {
 public:
     virtual ~StoreFile() = default;
@@ -62,38 +98,39 @@ public:
     virtual qint64 records() = 0;
     virtual qint64 bytes() = 0;
 
-    // Sequential reads. Key 0 is record order, keys count from 1 as in FileDef::keys.
-    // After setOrder, next reads the first record and previous the last one.
+    // A read position of its own over this file.
+    virtual std::unique_ptr<Cursor> cursor() = 0;
+
+    // The file's own sequential reads (those of its file manager), as a cursor's.
     virtual int setOrder(int key) = 0;
-    // Positions at the key values in `from`: next reads the first record at or after
-    // them, previous the last at or before them. In record order `from` is unused.
     virtual int setOrderAt(int key, const RecordBuffer& from) = 0;
-    // Positions at a position string (it names its order); next reads that record.
     virtual int setOrderAtPosition(const QByteArray& position) = 0;
     virtual int next(RecordBuffer& into) = 0;
     virtual int previous(RecordBuffer& into) = 0;
-    // Reads leave memo fields as they are while set.
+    // Also the memos a put leaves alone while set.
     virtual void setSkipMemos(bool skip) = 0;
+    // The order of the file's own reads: a key number, 0 for record order.
+    virtual int currentKey() const = 0;
 
     // The first record in key order whose key values equal those of `buffer`.
     virtual int get(int key, RecordBuffer& buffer) = 0;
+    // Reads the record of a position string; the file's own reads go on from it.
     virtual int reget(const QByteArray& position, RecordBuffer& into) = 0;
-    // Position string of the current record in a key's order (0: record order).
-    virtual QByteArray position(int key) = 0;
-    // Record number (row id) of the current record; 0 when none.
-    virtual qint64 currentRecord() const = 0;
-    // The order of the last setOrder...: a key number, 0 for record order.
-    virtual int currentKey() const = 0;
 
+    // Adds the buffer as a new record and gives it the new record's identity.
     virtual int add(RecordBuffer& buffer) = 0;
     virtual int append(RecordBuffer& buffer) = 0;
+    // Rewrites the record of the buffer's identity: 89 when another station changed it since
+    // it was read, 33 when it is gone, 43 when another station holds it.
     virtual int put(RecordBuffer& buffer) = 0;
-    virtual int erase() = 0;
-    virtual int hold() = 0;
+    // Deletes the record of the buffer's identity, with the codes of put.
+    virtual int erase(const RecordBuffer& buffer) = 0;
+    // Holds the record of the buffer's identity for this station (one per file).
+    virtual int hold(const RecordBuffer& buffer) = 0;
     virtual int release() = 0;
-    virtual int watch() = 0;
-    // The current record is held by this station.
-    virtual bool isHeld() const = 0;
+    // Writes check the change counter read with the record: watching asks for a stored one.
+    virtual int watch(const RecordBuffer& buffer) = 0;
+    virtual bool isHeld(const RecordBuffer& buffer) const = 0;
     virtual int flush() = 0;
     // True when `buffer` would duplicate another record's entry of a unique key.
     virtual bool duplicates(int key, const RecordBuffer& buffer) = 0;

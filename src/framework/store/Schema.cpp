@@ -118,7 +118,14 @@ QByteArray Schema::selectList(bool memos) const {
     return out;
 }
 
-QByteArray Schema::readRange(int key, Direction dir, int depth, bool memos) const {
+QByteArray Schema::from(int index) const {
+    QByteArray out = " FROM " + table();
+    if (index > 0) out += " INDEXED BY " + keyName(index);
+    return out;
+}
+
+QByteArray Schema::readRange(int key, Direction dir, int depth, bool memos, const QByteArray& extra,
+                             int index) const {
     const bool forward = dir == Direction::Forward;
     const int n = parts(key);
     QList<QByteArray> where;
@@ -141,7 +148,8 @@ QByteArray Schema::readRange(int key, Direction dir, int depth, bool memos) cons
         order << column(partField(key, i)) + (ascending ? " ASC" : " DESC");
     }
     order << sql::quote(Record) + (forward ? " ASC" : " DESC");
-    QByteArray out = "SELECT " + selectList(memos) + " FROM " + table();
+    if (!extra.isEmpty()) where << extra;
+    QByteArray out = "SELECT " + selectList(memos) + from(index);
     if (!where.isEmpty()) out += " WHERE " + where.join(" AND ");
     return out + " ORDER BY " + order.join(", ") + " LIMIT " + param(next);
 }

@@ -44,8 +44,18 @@ public:
     const std::vector<int>& selected(bool memos) const { return memos ? all_ : noMemo_; }
     // Reads in a key's order. depth -1: from the edge, no bound. depth d < parts: the first
     // d components equal ?1..?d and component d beyond ?(d+1). depth == parts: all equal and
-    // the record number beyond ?(parts+1). The limit is the last parameter.
-    QByteArray readRange(int key, Direction dir, int depth, bool memos) const;
+    // the record number beyond ?(parts+1). The limit is the last parameter. `where` is
+    // added to the conditions (its parameters numbered from firstFilterParam), and
+    // `index` names the key whose index must find the records (0: the engine chooses).
+    QByteArray readRange(int key, Direction dir, int depth, bool memos,
+                         const QByteArray& where = {}, int index = 0) const;
+    int firstFilterParam(int key) const { return parts(key) + 3; }
+    // The condition that leaves out the records an optional key does not hold; empty for a
+    // key that holds every record.
+    QByteArray keyPredicate(int key) const { return key == 0 ? QByteArray() : predicate(key); }
+    // "FROM table", with the index that must be used when one is named.
+    QByteArray from(int index) const;
+    QByteArray columnOf(int field) const { return column(field); }
     QByteArray readRecord(bool memos) const; // record number ?1
     QByteArray insert() const;               // all fields, ?1..
     // The selected fields ?1..?m, then record number ?(m+1) and change counter ?(m+2).

@@ -12,21 +12,21 @@
 namespace store {
 
 namespace {
-// Batches grow from one record, so that a single read (such as the highest number in use)
-// costs one record and a long pass soon reads a thousand at a time.
-constexpr int FirstBatch = 1;
-constexpr int LargestBatch = 1024;
 constexpr int CacheKiB = 8192;
 constexpr int QuickScanCacheKiB = 65536;
 constexpr qint64 MapBytes = qint64(1) << 30;
 } // namespace
 
-SqlCipherFile::SqlCipherFile(SqlCipherStore& store, const FileDef& def)
-    : store_(store), def_(def), batchSize_(FirstBatch) {
-    resetCursor();
+SqlCipherFile::SqlCipherFile(SqlCipherStore& store, const FileDef& def) : store_(store), def_(def) {
+    own_ = std::make_unique<SqlCipherCursor>(*this);
 }
 
-SqlCipherFile::~SqlCipherFile() = default;
+SqlCipherFile::~SqlCipherFile() {
+    own_.reset();
+    // A cursor that outlives its file answers every call with an error.
+    for (SqlCipherCursor* c : cursors_)
+        c->orphan();
+}
 
 QString SqlCipherFile::path() const {
     return QDir(store_.directory()).filePath(def_.diskName);
@@ -51,14 +51,15 @@ int SqlCipherFile::finish(sql::Savepoint& step) {
 
 void SqlCipherFile::bindTo(const QString& schemaName) {
     stmts_.clear();
+    for (SqlCipherCursor* c : cursors_)
+        c->forgetStatements();
     schemaName_ = schemaName;
     schema_ = schemaName.isEmpty() ? nullptr : std::make_unique<Schema>(def_, schemaName);
     if (open_) applyCacheSize();
 }
 
 void SqlCipherFile::forget() {
-    dropBatch();
-    hasCurrent_ = false;
+    dropBatches();
     dataVersion_ = -1;
 }
 
@@ -68,16 +69,9 @@ void SqlCipherFile::lost(const Status& why) {
     status_ = why;
 }
 
-void SqlCipherFile::resetCursor() {
-    forward_ = Anchor{Anchor::Start, {order_, {}, 0}};
-    backward_ = Anchor{Anchor::End, {order_, {}, 0}};
-    batchSize_ = quickScan_ ? LargestBatch : FirstBatch;
-    dropBatch();
-}
-
 void SqlCipherFile::applyCacheSize() {
     if (!schema_) return;
-    const int kib = quickScan_ ? QuickScanCacheKiB : CacheKiB;
+    const int kib = quickScanned_ ? QuickScanCacheKiB : CacheKiB;
     sql::exec(store_.db(), schema_->pragma("cache_size") + " = -" + QByteArray::number(kib));
     // Plain files are read through a memory map: a page that is not in the cache then costs
     // no system call (encrypted pages must be decrypted into the cache anyway).
@@ -108,7 +102,7 @@ int SqlCipherFile::open(int openMode) {
     open_ = true;
     readOnly_ = readOnly;
     applyCacheSize();
-    resetCursor();
+    own_->setOrder(0);
     forget();
     if (!readOnly) purgeStaleHolds();
     // A file that cannot keep its count (opened read-only without one) is counted through.
@@ -249,7 +243,7 @@ int SqlCipherFile::close() {
     if (store_.detach(*this, status_) != Ok) return status_.code;
     open_ = false;
     forget();
-    resetCursor();
+    own_->setOrder(0);
     return codes::ok(status_);
 }
 
@@ -314,9 +308,13 @@ int SqlCipherFile::sendOption(const QString& option) {
         const bool on = value.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
         if (!on && value.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0)
             return fail(NotSupported, option);
+        // Only the batches grow: the page cache keeps its size, so that a list switching
+        // quick scan on and off around every page does not empty the cache each time.
+        if (on && !quickScanned_) {
+            quickScanned_ = true;
+            applyCacheSize();
+        }
         quickScan_ = on;
-        if (on) batchSize_ = LargestBatch;
-        applyCacheSize();
         return codes::ok(status_);
     }
     return fail(NotSupported, option);
@@ -325,12 +323,23 @@ int SqlCipherFile::sendOption(const QString& option) {
 qint64 SqlCipherFile::records() {
     std::lock_guard lock(store_.mutex());
     if (checkOpen() != Ok) return -1;
+    return countRecords();
+}
+
+qint64 SqlCipherFile::countRecords() {
     if (counted_) {
         if (const qint64 n = readCount(Counted, counts::read(*schema_)); n >= 0) return n;
         // The kept count is gone (a file restored from an older copy): count through.
         counted_ = false;
     }
     return readCount(Count, schema_->count());
+}
+
+qint64 SqlCipherFile::countKey(int key) {
+    if (!counted_ || key < 1 || key > int(def_.keys.size())) return -1;
+    const qint64 n = readCount(KeyCounted | quint32(key) << 8, counts::readKey(*schema_, key));
+    if (n < 0) codes::ok(status_); // not kept: the caller counts through
+    return n;
 }
 
 qint64 SqlCipherFile::readCount(quint32 id, const QByteArray& query) {

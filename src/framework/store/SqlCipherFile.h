@@ -4,21 +4,13 @@
 #include "framework/store/RecordStore.h"
 #include "framework/store/Schema.h"
 #include "framework/store/Sql.h"
+#include "framework/store/SqlCipherCursor.h"
 #include "framework/store/SqlCipherStore.h"
 
 #include <memory>
 #include <unordered_map>
 
 namespace store {
-
-// One record as read: record number, change counter and field values (memos empty when
-// they were skipped).
-struct Row {
-    qint64 record = 0;
-    qint64 change = 0;
-    bool memos = true;
-    std::vector<FieldValue> values;
-};
 
 // A data file in the store's connection. Every public operation takes the store's lock.
 class SqlCipherFile final : public StoreFile {
@@ -39,27 +31,28 @@ public:
     qint64 records() override;
     qint64 bytes() override;
 
+    std::unique_ptr<Cursor> cursor() override;
     int setOrder(int key) override;
     int setOrderAt(int key, const RecordBuffer& from) override;
     int setOrderAtPosition(const QByteArray& position) override;
     int next(RecordBuffer& into) override;
     int previous(RecordBuffer& into) override;
     void setSkipMemos(bool skip) override;
+    int currentKey() const override { return own_->order(); }
 
     int get(int key, RecordBuffer& buffer) override;
     int reget(const QByteArray& position, RecordBuffer& into) override;
-    QByteArray position(int key) override;
-    qint64 currentRecord() const override { return hasCurrent_ ? current_.record : 0; }
-    int currentKey() const override { return order_; }
 
     int add(RecordBuffer& buffer) override;
     int append(RecordBuffer& buffer) override { return add(buffer); }
     int put(RecordBuffer& buffer) override;
-    int erase() override;
-    int hold() override;
+    int erase(const RecordBuffer& buffer) override;
+    int hold(const RecordBuffer& buffer) override;
     int release() override;
-    int watch() override;
-    bool isHeld() const override { return hasCurrent_ && heldRecord_ == current_.record; }
+    int watch(const RecordBuffer& buffer) override;
+    bool isHeld(const RecordBuffer& buffer) const override {
+        return heldRecord_ != 0 && heldRecord_ == buffer.identity().record;
+    }
     int flush() override;
     bool duplicates(int key, const RecordBuffer& buffer) override;
 
@@ -70,16 +63,32 @@ public:
     void bindTo(const QString& schemaName);
     const QString& schemaName() const { return schemaName_; }
     SqlCipherStore& store() const { return store_; }
-    // Forgets what was read: the connection's view of the file changed (rollback, restore).
+    // Forgets what was read ahead: the connection's view of the file changed (rollback,
+    // restore, a write).
     void forget();
     // The file could not be brought back into the connection.
     void lost(const Status& why);
 
+    // For the cursors; the store's lock is held.
+    const Schema& schema() const { return *schema_; }
+    bool quickScan() const { return quickScan_; }
+    int checkOpen();
+    // The number of records, from the kept count where there is one; -1 on failure.
+    qint64 countRecords();
+    // The kept number of records an optional key holds; -1 when none is kept.
+    qint64 countKey(int key);
+    // Looks whether another station changed the file or holds records in it (a read
+    // scope is open).
+    int refreshHolds();
+    bool othersHold() const { return othersHold_; }
+    int heldByOther(qint64 record, bool& held);
+    void enrol(SqlCipherCursor* cursor);
+    void leave(SqlCipherCursor* cursor);
+
 private:
-    // Statement ids: kind, key, direction, depth and memos packed in one number.
+    // Statement ids.
     enum Kind : quint32 {
-        Range = 1,
-        ByRecord,
+        ByRecord = 2,
         Insert,
         Update,
         Erase,
@@ -91,6 +100,7 @@ private:
         HoldTake,
         HoldDropMine,
         HoldDropRecord,
+        KeyCounted, // the key in the next byte
     };
     template <class Make> sql::Stmt* statement(quint32 id, Make make);
     int fail(int code, const QString& detail = {});
@@ -106,34 +116,23 @@ private:
     int verifyKeys();
     int rebuildKeys();
     void applyCacheSize();
-    void resetCursor();
     // The single number a count statement gives; -1 (with the status set) on failure.
     qint64 readCount(quint32 id, const QByteArray& query);
 
     // Reading (FileReads.cpp).
-    int checkOpen();
     bool fits(const RecordBuffer& buffer);
-    int read(Direction dir, RecordBuffer& into);
-    int fill(Direction dir);
-    // Appends up to `limit` rows to out[count...], reusing rows already there.
-    int runRange(int key, Direction dir, int depth, const KeyPoint* from, int limit,
-                 std::vector<Row>& out, size_t& count);
-    void readRow(sqlite3_stmt* stmt, bool memos, Row& row);
-    void placeAt(const Row& row);
-    static void bindValue(sql::Stmt& stmt, int index, const FieldValue& value,
-                          std::vector<QByteArray>& texts);
-    int deliver(Row& row, RecordBuffer& into);
-    void dropBatch();
+    int ownStatus(int code);
+    void dropBatches();
 
     // Holds (FileHolds.cpp).
-    int refreshHolds();
-    int heldByOther(qint64 record, bool& held);
     int dropHolds(qint64 record);
     void purgeStaleHolds();
 
     // Writing (FileWrites.cpp).
     int checkWritable();
     int writeStep(sql::Stmt& stmt);
+    // 0 when the stored record is the one read; 89 changed, 33 gone, 43 held elsewhere.
+    int checkIdentity(const RecordId& id);
     int eraseRecord(qint64 record);
 
     SqlCipherStore& store_;
@@ -146,19 +145,11 @@ private:
     bool readOnly_ = false;
     bool counted_ = false; // the file keeps its count (Counts.h)
 
-    int order_ = 0;
-    Anchor forward_, backward_;
-    std::vector<Row> batch_;
-    size_t batchLength_ = 0;
-    size_t batchNext_ = 0;
-    std::vector<std::pair<QByteArray, QString>> recent_; // per field: the text read last
-    Direction batchDir_ = Direction::Forward;
-    int batchSize_ = 0;
+    std::vector<SqlCipherCursor*> cursors_; // every cursor over this file
+    std::unique_ptr<SqlCipherCursor> own_;  // the file's own reads
     bool skipMemos_ = false;
     bool quickScan_ = false;
-
-    bool hasCurrent_ = false;
-    Row current_;
+    bool quickScanned_ = false; // quick scan was used: the larger cache stays
 
     qint64 dataVersion_ = -1;
     bool othersHold_ = false;

@@ -10,6 +10,7 @@ constexpr int Shift = 0x100;
 constexpr int Ctrl = 0x200;
 constexpr int Alt = 0x400;
 
+constexpr int MouseRight = 2; // the right mouse button, as an alert key
 constexpr int Backspace = 8;
 constexpr int Tab = 9;
 constexpr int Enter = 13;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Dictionary.h"
+#include "framework/store/Positions.h"
 #include "framework/store/RecordStore.h"
 
 #include <QDir>

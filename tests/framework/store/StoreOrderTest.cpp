@@ -166,8 +166,8 @@ TEST_F(StoreTest, KeysetReadsCrossBatchesBothWays) {
     qint64 last = 0;
     int games = 0;
     while (arc.next(r) == Ok && r.Soort == QStringLiteral("Games")) {
-        EXPECT_GT(arc.currentRecord(), last);
-        last = arc.currentRecord();
+        EXPECT_GT(r.identity().record, last);
+        last = r.identity().record;
         ++games;
     }
     EXPECT_EQ(games, 2000);
@@ -194,38 +194,38 @@ TEST_F(StoreTest, PositionsNameTheirOrderAndSurviveAReget) {
     arc.next(r);
     arc.next(r);
     ASSERT_EQ(r.Naam.str(), "b");
-    const qint64 record = arc.currentRecord();
-    const QByteArray inName = arc.position(KeyNaam);
-    const QByteArray inRecords = arc.position(0);
+    const qint64 record = r.identity().record;
+    const QByteArray inName = positionOf(r, KeyNaam);
+    const QByteArray inRecords = positionOf(r, 0);
     EXPECT_NE(inName, inRecords);
 
     arc.setOrder(0);
     ASSERT_EQ(arc.reget(inName, r), Ok);
-    EXPECT_EQ(arc.currentRecord(), record);
-    EXPECT_EQ(arc.position(KeyNaam), inName);
+    EXPECT_EQ(r.identity().record, record);
+    EXPECT_EQ(positionOf(r, KeyNaam), inName);
     ASSERT_EQ(arc.next(r), Ok); // the reget went on in the name order
     EXPECT_EQ(r.Naam.str(), "b");
-    EXPECT_NE(arc.currentRecord(), record);
+    EXPECT_NE(r.identity().record, record);
 
     ASSERT_EQ(arc.setOrderAtPosition(inRecords), Ok);
     ASSERT_EQ(arc.next(r), Ok); // next reads the record at the position
-    EXPECT_EQ(arc.currentRecord(), record);
+    EXPECT_EQ(r.identity().record, record);
     ASSERT_EQ(arc.next(r), Ok); // then goes on in record order
     EXPECT_EQ(r.Naam.str(), "b");
     ASSERT_EQ(arc.setOrderAtPosition(inName), Ok);
     ASSERT_EQ(arc.previous(r), Ok);
-    EXPECT_EQ(arc.currentRecord(), record);
+    EXPECT_EQ(r.identity().record, record);
     ASSERT_EQ(arc.previous(r), Ok);
     EXPECT_EQ(r.Naam.str(), "a");
 
     // Once the record is gone, a position still places the reads.
     ASSERT_EQ(arc.reget(inName, r), Ok);
-    ASSERT_EQ(arc.erase(), Ok);
+    ASSERT_EQ(arc.erase(r), Ok);
     EXPECT_EQ(arc.reget(inName, r), NoRecord);
     ASSERT_EQ(arc.setOrderAtPosition(inName), Ok);
     ASSERT_EQ(arc.next(r), Ok);
     EXPECT_EQ(r.Naam.str(), "b");
-    EXPECT_GT(arc.currentRecord(), record);
+    EXPECT_GT(r.identity().record, record);
 
     EXPECT_EQ(arc.setOrderAtPosition("rubbish"), FileSystemError);
     StoreFile& prd = created(Dictionary::Prd());

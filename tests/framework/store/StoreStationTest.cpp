@@ -43,8 +43,8 @@ TEST_F(TwoStations, APutOfARecordChangedElsewhereIsRefused) {
     a.Phone = "777";
     EXPECT_EQ(mine().put(a), ChangedElsewhere);
     EXPECT_EQ(mine().status().text, "Record changed by another station");
-    ASSERT_EQ(mine().watch(), Ok);
-    ASSERT_EQ(mine().reget(mine().position(1), a), Ok); // the other station's values
+    ASSERT_EQ(mine().watch(a), Ok);
+    ASSERT_EQ(mine().reget(positionOf(a, 1), a), Ok); // the other station's values
     EXPECT_EQ(a.Phone.str(), "555");
     a.Phone = "777";
     EXPECT_EQ(mine().put(a), Ok);
@@ -57,15 +57,15 @@ TEST_F(TwoStations, APutOfARecordErasedElsewhereFindsNothing) {
     PrdRecord a, b;
     ASSERT_EQ(read(mine(), "Corel", a), Ok);
     ASSERT_EQ(read(theirs(), "Corel", b), Ok);
-    ASSERT_EQ(theirs().erase(), Ok);
+    ASSERT_EQ(theirs().erase(b), Ok);
     EXPECT_EQ(mine().put(a), NoRecord);
-    EXPECT_EQ(mine().erase(), NoRecord);
+    EXPECT_EQ(mine().erase(a), NoRecord);
 }
 
 TEST_F(TwoStations, AHeldRecordReadsAs43ForTheOtherStation) {
     PrdRecord a, b;
     ASSERT_EQ(read(mine(), "Borland", a), Ok);
-    ASSERT_EQ(mine().hold(), Ok);
+    ASSERT_EQ(mine().hold(a), Ok);
     EXPECT_EQ(read(mine(), "Borland", a), Ok); // the holder reads on
     EXPECT_EQ(read(theirs(), "Borland", b), RecordHeld);
     EXPECT_EQ(theirs().status().text, "Record held by another station");
@@ -78,12 +78,12 @@ TEST_F(TwoStations, AHeldRecordReadsAs43ForTheOtherStation) {
         seen << (rc == Ok ? b.Name.str() : "<held>");
     EXPECT_EQ(seen, QStringList({"Acme", "<held>", "Corel"}));
     ASSERT_EQ(read(theirs(), "Acme", b), Ok);
-    ASSERT_EQ(mine().hold(), Ok); // holding again in the same file is fine
-    EXPECT_EQ(theirs().hold(), Ok);
+    ASSERT_EQ(mine().hold(a), Ok); // holding again in the same file is fine
+    EXPECT_EQ(theirs().hold(b), Ok);
 
     ASSERT_EQ(read(mine(), "Acme", a), RecordHeld);
     ASSERT_EQ(read(mine(), "Corel", a), Ok);
-    ASSERT_EQ(mine().hold(), Ok); // gives up the hold on Borland
+    ASSERT_EQ(mine().hold(a), Ok); // gives up the hold on Borland
     ASSERT_EQ(read(theirs(), "Borland", b), Ok);
     ASSERT_EQ(read(theirs(), "Corel", b), RecordHeld);
     ASSERT_EQ(mine().release(), Ok);
@@ -96,21 +96,21 @@ TEST_F(TwoStations, PutAndEraseRespectHolds) {
     PrdRecord a, b;
     ASSERT_EQ(read(mine(), "Acme", a), Ok);
     ASSERT_EQ(read(theirs(), "Acme", b), Ok);
-    ASSERT_EQ(mine().hold(), Ok);
+    ASSERT_EQ(mine().hold(a), Ok);
     b.Phone = "1";
     EXPECT_EQ(theirs().put(b), RecordHeld);
-    EXPECT_EQ(theirs().erase(), RecordHeld);
+    EXPECT_EQ(theirs().erase(b), RecordHeld);
     a.Phone = "2";
     EXPECT_EQ(mine().put(a), Ok); // a put gives the hold up
     ASSERT_EQ(read(theirs(), "Acme", b), Ok);
     EXPECT_EQ(b.Phone.str(), "2");
-    EXPECT_EQ(theirs().erase(), Ok);
+    EXPECT_EQ(theirs().erase(b), Ok);
 }
 
 TEST_F(TwoStations, AHoldOfAStationThatHasGoneIsTakenOverAfterRecover) {
     PrdRecord a, b;
     ASSERT_EQ(read(theirs(), "Acme", b), Ok);
-    ASSERT_EQ(theirs().hold(), Ok);
+    ASSERT_EQ(theirs().hold(b), Ok);
     EXPECT_EQ(read(mine(), "Acme", a), RecordHeld);
     other.reset(); // a station that ends gives its holds up
     EXPECT_EQ(read(mine(), "Acme", a), Ok);
@@ -121,7 +121,7 @@ TEST_F(TwoStations, AHoldOfAStationThatHasGoneIsTakenOverAfterRecover) {
         auto dying = RecordStore::openSqlCipher(dir.path());
         StoreFile& f = dying->declare(Dictionary::Prd());
         PrdRecord p;
-        const bool held = f.open(Write) == Ok && read(f, "Borland", p) == Ok && f.hold() == Ok;
+        const bool held = f.open(Write) == Ok && read(f, "Borland", p) == Ok && f.hold(p) == Ok;
         ::_exit(held ? 0 : 1);
     }
     int exit = -1;
@@ -131,7 +131,7 @@ TEST_F(TwoStations, AHoldOfAStationThatHasGoneIsTakenOverAfterRecover) {
     EXPECT_EQ(read(mine(), "Borland", a), RecordHeld); // not yet stale enough
     ASSERT_EQ(mine().sendOption("Recover=0"), Ok);
     ASSERT_EQ(read(mine(), "Borland", a), Ok);
-    ASSERT_EQ(mine().hold(), Ok); // taken over
+    ASSERT_EQ(mine().hold(a), Ok); // taken over
     auto third = RecordStore::openSqlCipher(dir.path());
     StoreFile& t = third->declare(Dictionary::Prd());
     ASSERT_EQ(t.open(Write), Ok);

@@ -1,0 +1,278 @@
+// Browse benchmark: the archive list as the archive browse sets it up (seven orders with
+// their thumbs and locators, the standing filter, a class filter, pages of 20 rows), on
+// catalogues of entries in 100 classes. Prints one line per figure, "name value unit".
+//
+//   wareloft-bench-browse CACHE_DIR [--sizes 100000,1000000]
+//
+// Each catalogue is built once under CACHE_DIR and reused by later runs.
+
+#include "bench/Catalogue.h"
+#include "core/DataFiles.h"
+#include "core/Globals.h"
+#include "core/Process.h"
+#include "framework/FieldBindings.h"
+#include "framework/browse/BrowseList.h"
+#include "framework/browse/BrowseManager.h"
+#include "framework/host/ConsoleHost.h"
+#include "framework/window/WindowController.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int Classes = 100;
+constexpr int Rows = 20;
+constexpr const char* Standing = "(Arc:Soort<>'Everything')";
+constexpr const char* ClassFilter = "ARC:Soort=SoftwareClass";
+
+QString sizeLabel(qint64 n) {
+    if (n >= 1000000 && n % 1000000 == 0) return QString::number(n / 1000000) + "m";
+    return QString::number(n / 1000) + "k";
+}
+
+bool quiet = false; // a warming run: the program's one-time costs, not reported
+
+void figure(const QString& name, double value, const char* unit) {
+    if (quiet) return;
+    std::printf("%-28s %12.2f %s\n", qPrintable(name), value, unit);
+    std::fflush(stdout);
+}
+
+qint64 privateKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+void settle() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// The archive list: the seven tabs' orders with their thumbs and locators.
+class BenchBrowse : public WindowController {
+public:
+    BenchBrowse() : WindowController(QStringLiteral("BenchBrowse")) {}
+
+    int Init() override {
+        if (const int level = WindowController::Init()) return level;
+        list = new BrowseList(1, [this](const WindowEvent& e) { Post(e); });
+        C().custom(1, list).at(0, 0);
+        Relate::Archief().Open();
+        browse.Init(*list, *this, Relate::Archief());
+        const int keys[] = {ArcKey::KeyCdNr,    ArcKey::KeyDiskNr, ArcKey::KeyDiskCdNaam,
+                            ArcKey::KeySoort,   ArcKey::KeyNaam,   ArcKey::Key_Date,
+                            ArcKey::KeyProducer};
+        for (int tab = 0; tab < 7; ++tab) {
+            const bool numeric = tab == 0 || tab == 1 || tab == 5;
+            StepManager* thumb;
+            if (numeric) {
+                thumb = numbers[tab].get();
+            } else {
+                texts[tab].Init(StepManager::AllowAlpha | StepManager::AllowNumeric);
+                thumb = &texts[tab];
+            }
+            browse.AddSortOrder(thumb, keys[tab]);
+            browse.AddLocator(numeric ? static_cast<Locator*>(&incremental[tab]) : &step[tab]);
+            browse.SetFilter(QString::fromLatin1(Standing));
+        }
+        const FileDef& def = Dictionary::Archief();
+        std::vector<BrowseColumn> columns;
+        for (const char* f : {"ARC:CDiskNaam", "ARC:Naam", "ARC:CdNr", "ARC:DiskNr", "ARC:Soort",
+                              "ARC:Size", "ARC:Date", "ARC:Time", "ARC:Producer", "ARC:Version",
+                              "ARC:Registration", "ARC:Opmerkingen"}) {
+            const int field = def.fieldIndex(QString::fromLatin1(f));
+            browse.AddField(field);
+            columns.push_back({QString::fromLatin1(f), 40, Qt::AlignLeft, Qt::AlignLeft,
+                               def.fields[field].isText() ? "@s30" : "@N_8B", field,
+                               def.fields[field].places});
+        }
+        browse.AddField(def.fieldIndex("ARC:NR"));
+        list->setColumns(columns);
+        QTableView& t = list->table();
+        t.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t.setFixedHeight(t.verticalHeader()->defaultSectionSize() * Rows +
+                         t.horizontalHeader()->sizeHint().height() + 2 * t.frameWidth());
+        browse.SetSort(5); // the file name tab
+        return Open();
+    }
+    int Kill() override {
+        const int level = WindowController::Kill();
+        Relate::Archief().Close();
+        return level;
+    }
+    // The class filter replaces the standing one, as the archive browse does at each reset.
+    qint64 chooseClass(const QString& cls) {
+        SRT.Soort = cls;
+        browse.SetFilter(QString::fromLatin1(cls == "Everything" ? Standing : ClassFilter));
+        browse.ApplyFilter();
+        Reset(true);
+        return browse.Count();
+    }
+
+    BrowseList* list = nullptr;
+    BrowseManager browse;
+    StepStringManager texts[7];
+    std::unique_ptr<StepLongManager> numbers[7] = {std::make_unique<StepLongManager>(),
+                                                   std::make_unique<StepLongManager>(),
+                                                   nullptr,
+                                                   nullptr,
+                                                   nullptr,
+                                                   std::make_unique<StepLongManager>(),
+                                                   nullptr};
+    StepLocator step[7];
+    IncrementalLocator incremental[7];
+};
+
+bool build(const QString& dir, qint64 entries) {
+    if (QFile::exists(dir + "/complete")) return true;
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    std::fprintf(stderr, "building %lld entries in %s ...\n", entries, qPrintable(dir));
+    {
+        Process process(dir);
+        Access::Archief().Open();
+        Catalogue::fill(process.store(), entries, Classes);
+        Access::Archief().Close();
+    }
+    QFile done(dir + "/complete");
+    return done.open(QIODevice::WriteOnly);
+}
+
+void post(BenchBrowse& w, EventKind kind, int key = 0) {
+    w.Post(controlEvent(kind, 1, key));
+    settle();
+}
+
+template <class Step> double timed(Step step, int times = 15) {
+    std::vector<double> ms;
+    for (int i = 0; i < times; ++i) {
+        QElapsedTimer t;
+        t.start();
+        step(i);
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return median(ms);
+}
+
+void run(const QString& dir, qint64 entries) {
+    const QString label = sizeLabel(entries);
+    Process process(dir);
+    WindowController::SetServices(&process.errors(), &process.settings());
+    FieldBindings::instance().BindName(QStringLiteral("SoftwareClass"), SRT, 0);
+    SRT.Soort = "Everything";
+    Access::Archief().Open();
+    Access::Archief().UseFile();
+    // The program's frame is up before any list opens: so is the window system here.
+    {
+        QWidget frame;
+        frame.show();
+        settle();
+    }
+    const qint64 before = privateKiB();
+
+    QElapsedTimer t;
+    t.start();
+    auto* w = new BenchBrowse;
+    w->Start();
+    settle();
+    const qint64 count = w->browse.Count();
+    figure("browse_open_" + label, t.nsecsElapsed() / 1e6, "ms");
+    if (int(w->browse.ListQueue.size()) != Rows || count <= 0)
+        std::fprintf(stderr, "rows %d, count %lld\n", int(w->browse.ListQueue.size()), count);
+
+    figure("browse_page_down_" + label, timed([&](int) { post(*w, EventKind::PageDown); }, 50),
+           "ms");
+    figure("browse_page_up_" + label, timed([&](int) { post(*w, EventKind::PageUp); }, 50), "ms");
+
+    std::vector<double> tabs;
+    for (int tab : {1, 2, 3, 4, 6, 7, 5}) {
+        QElapsedTimer tt;
+        tt.start();
+        w->browse.SetSort(tab);
+        w->Reset(true);
+        w->browse.Count();
+        tabs.push_back(tt.nsecsElapsed() / 1e6);
+        if (qEnvironmentVariableIsSet("BENCH_TABS"))
+            std::fprintf(stderr, "tab %d %.2f\n", tab, tabs.back());
+    }
+    figure("browse_tab_change_" + label, median(tabs), "ms");
+    figure("browse_tab_change_max_" + label, *std::max_element(tabs.begin(), tabs.end()), "ms");
+
+    const QString classes[] = {"Class 042", "Class 017", "Class 093"};
+    figure("browse_class_" + label,
+           timed(
+               [&](int i) {
+                   const qint64 n = w->chooseClass(classes[i % 3]);
+                   if (n < entries / Classes - 1) std::fprintf(stderr, "class count %lld\n", n);
+               },
+               9),
+           "ms");
+    w->chooseClass(QStringLiteral("Everything"));
+    const int positions[] = {50, 30, 70};
+    figure("browse_thumb_" + label,
+           timed([&](int i) { post(*w, EventKind::ScrollDrag, positions[i % 3]); }), "ms");
+    const char letters[] = {'T', 'D', 'S', 'B', 'E'};
+    figure("browse_locator_" + label, timed([&](int i) {
+               post(*w, EventKind::AlertKey, BrowseKeys::character(char32_t(letters[i % 5])));
+           }),
+           "ms");
+
+    // Wandering about a while longer must not make the list hold more.
+    for (int i = 0; i < 200; ++i)
+        post(*w, i % 2 ? EventKind::PageDown : EventKind::ScrollDown);
+    figure("browse_memory_growth_" + label, double(privateKiB() - before), "KiB");
+
+    w->Post(windowEvent(EventKind::CloseWindow));
+    settle();
+    Access::Archief().Close();
+    WindowController::SetServices(nullptr, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: wareloft-bench-browse CACHE_DIR [--sizes N,N,...]\n");
+        return 2;
+    }
+    QList<qint64> sizes = {1000000};
+    for (int i = 2; i + 1 < args.size(); ++i)
+        if (args[i] == "--sizes") {
+            sizes.clear();
+            for (const QString& s : args[i + 1].split(','))
+                sizes << s.toLongLong();
+        }
+    ConsoleHost host;
+    Host::install(&host);
+    for (qint64 n : sizes)
+        if (!build(args[1] + "/" + sizeLabel(n) + "-classes", n)) return 2;
+    // Qt's and the engine's first-use allocations fall in a first run that is not reported,
+    // so that the memory figures show what a list holds.
+    quiet = true;
+    run(args[1] + "/" + sizeLabel(sizes.front()) + "-classes", sizes.front());
+    quiet = false;
+    for (qint64 n : sizes)
+        run(args[1] + "/" + sizeLabel(n) + "-classes", n);
+    Host::install(nullptr);
+    return 0;
+}
