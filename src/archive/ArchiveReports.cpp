@@ -1,6 +1,5 @@
 #include "archive/ArchiveReports.h"
 
-#include "core/Globals.h"
 #include "framework/host/Host.h"
 
 using Units::mm;
@@ -25,8 +24,9 @@ void stamp(qint32& date, qint32& time) {
 
 // ---- PrintSelection ----------------------------------------------------------------------
 
-SelectionReport::SelectionReport(const QString& className)
-    : Everything(className.trimmed().compare(EverythingName, Qt::CaseInsensitive) == 0) {
+SelectionReport::SelectionReport(const QString& className, const ArchiefRecord& entry)
+    : Entry(entry),
+      Everything(className.trimmed().compare(EverythingName, Qt::CaseInsensitive) == 0) {
     stamp(Date, Time);
     Class = Everything ? QString() : className.trimmed();
     Heading =
@@ -85,33 +85,34 @@ SelectionReport::SelectionReport(const QString& className)
     l.Detail = Band(line);
     l.Detail
         .Value(
-            at(cd), 0, wide(cd), [] { return number(ARC.CdNr); }, QStringLiteral("@N_6B"), body,
-            Align::Right)
-        .Value(
-            at(disk), 0, wide(disk), [] { return number(ARC.DiskNr); }, QStringLiteral("@N_6B"),
+            at(cd), 0, wide(cd), [this] { return number(Entry.CdNr); }, QStringLiteral("@N_6B"),
             body, Align::Right)
         .Value(
-            at(name), 0, wide(name), [] { return text(ARC.CDiskNaam); }, QStringLiteral("@s3"),
-            body)
+            at(disk), 0, wide(disk), [this] { return number(Entry.DiskNr); },
+            QStringLiteral("@N_6B"), body, Align::Right)
         .Value(
-            at(file), 0, wide(file), [] { return text(ARC.Naam); }, QStringLiteral("@s35"), body)
+            at(name), 0, wide(name), [this] { return text(Entry.CDiskNaam); },
+            QStringLiteral("@s3"), body)
+        .Value(
+            at(file), 0, wide(file), [this] { return text(Entry.Naam); }, QStringLiteral("@s35"),
+            body)
         .Value(
             at(group), 0, wide(group), [this] { return text(Group); }, QStringLiteral("@s30"), body)
         .Value(
-            at(size), 0, wide(size), [] { return number(ARC.Size); }, QStringLiteral("@s6"), body,
-            Align::Left, 2)
+            at(size), 0, wide(size), [this] { return number(Entry.Size); }, QStringLiteral("@s6"),
+            body, Align::Left, 2)
         .Value(
-            at(version), 0, wide(version), [] { return text(ARC.Version); }, QStringLiteral("@s11"),
-            body);
+            at(version), 0, wide(version), [this] { return text(Entry.Version); },
+            QStringLiteral("@s11"), body);
 }
 
 void SelectionReport::TakeRecord() {
-    Group = Everything ? ARC.Soort.str() : ARC.Producer.str().left(30);
+    Group = Everything ? Entry.Soort.str() : Entry.Producer.str().left(30);
 }
 
 // ---- PrintSingleRecord -------------------------------------------------------------------
 
-SingleRecordReport::SingleRecordReport() {
+SingleRecordReport::SingleRecordReport(const ArchiefRecord& entry) : Entry(entry) {
     stamp(Date, Time);
     ReportLayout& l = Layout;
     const int title = l.AddFont({QStringLiteral("Arial"), 14, true});
@@ -124,7 +125,7 @@ SingleRecordReport::SingleRecordReport() {
     l.PageHeader = Band(mm(16));
     l.PageHeader.Text(0, 0, mm(26), QStringLiteral("Report of "), title)
         .Value(
-            mm(26), 0, mm(100), [] { return text(ARC.Naam); }, QStringLiteral("@s35"), title)
+            mm(26), 0, mm(100), [this] { return text(Entry.Naam); }, QStringLiteral("@s35"), title)
         .Text(mm(128), mm(1), mm(12), QStringLiteral("Date :"), small)
         .Value(
             mm(140), mm(1), mm(18), [this] { return number(Date); }, QStringLiteral("@D6"), small)
@@ -142,17 +143,17 @@ SingleRecordReport::SingleRecordReport() {
         int scale;
     };
     const Row rows[] = {
-        {"Record number :", [] { return number(ARC.NR); }, "@N06", 0},
+        {"Record number :", [this] { return number(Entry.NR); }, "@N06", 0},
         {"Cd Nr. :", [this] { return text(CdText); }, "@s6", 0},
         {"Disk Nr. :", [this] { return text(DiskText); }, "@s6", 0},
         {"Name :", [this] { return text(NameText); }, "@s50", 0},
-        {"Program class :", [] { return text(ARC.Soort); }, "@s20", 0},
-        {"Date :", [] { return number(ARC.Date); }, "@D6B", 0},
-        {"Time :", [] { return number(ARC.Time); }, "@T4B", 0},
-        {"Size :", [] { return number(ARC.Size); }, "@N6_.1B", 2},
-        {"Producer :", [] { return text(ARC.Producer); }, "@s30", 0},
-        {"Version :", [] { return text(ARC.Version); }, "@s11", 0},
-        {"Registration nr. :", [] { return text(ARC.Registration); }, "@s35", 0},
+        {"Program class :", [this] { return text(Entry.Soort); }, "@s20", 0},
+        {"Date :", [this] { return number(Entry.Date); }, "@D6B", 0},
+        {"Time :", [this] { return number(Entry.Time); }, "@T4B", 0},
+        {"Size :", [this] { return number(Entry.Size); }, "@N6_.1B", 2},
+        {"Producer :", [this] { return text(Entry.Producer); }, "@s30", 0},
+        {"Version :", [this] { return text(Entry.Version); }, "@s11", 0},
+        {"Registration nr. :", [this] { return text(Entry.Registration); }, "@s35", 0},
         {"Remarks :", [this] { return text(RemarksText); }, "@s40", 0},
     };
     const PageUnits rowCount = PageUnits(std::size(rows));
@@ -166,20 +167,20 @@ SingleRecordReport::SingleRecordReport() {
     }
     l.Detail.Text(0, y, valueAt - mm(2), QStringLiteral("Description :"), label)
         .Wrapped(
-            valueAt, y, valueWidth, [] { return text(ARC.Omschrijving); }, body);
+            valueAt, y, valueWidth, [this] { return text(Entry.Omschrijving); }, body);
 }
 
-void SingleRecordReport::PrepareTexts() {
+void SingleRecordReport::PrepareTexts(const ArchiefRecord& from) {
     const QString none = QStringLiteral("None");
-    CdText = ARC.CdNr ? QString::number(ARC.CdNr) : none;
-    DiskText = ARC.DiskNr ? QString::number(ARC.DiskNr) : none;
-    NameText = ARC.CDiskNaam.isBlank() ? none : ARC.CDiskNaam.str();
-    RemarksText = ARC.Opmerkingen.isBlank() ? none : ARC.Opmerkingen.str();
+    CdText = from.CdNr ? QString::number(from.CdNr) : none;
+    DiskText = from.DiskNr ? QString::number(from.DiskNr) : none;
+    NameText = from.CDiskNaam.isBlank() ? none : from.CDiskNaam.str();
+    RemarksText = from.Opmerkingen.isBlank() ? none : from.Opmerkingen.str();
 }
 
 // ---- PrintDatabase -----------------------------------------------------------------------
 
-DatabaseReport::DatabaseReport() {
+DatabaseReport::DatabaseReport(const ArchiefRecord& entry) : Entry(entry) {
     stamp(Date, Time);
     ReportLayout& l = Layout;
     l.Paper = {29700, 21000}; // landscape: every column at its full width
@@ -229,31 +230,33 @@ DatabaseReport::DatabaseReport() {
     l.Detail = Band(2 * line + mm(1));
     l.Detail
         .Value(
-            at(cd), 0, wide(cd), [] { return number(ARC.CdNr); }, QStringLiteral("@N_6"), body,
-            Align::Right)
-        .Value(
-            at(disk), 0, wide(disk), [] { return number(ARC.DiskNr); }, QStringLiteral("@N_6"),
+            at(cd), 0, wide(cd), [this] { return number(Entry.CdNr); }, QStringLiteral("@N_6"),
             body, Align::Right)
         .Value(
-            at(label), 0, wide(label), [] { return text(ARC.CDiskNaam); }, QStringLiteral("@s35"),
-            body)
+            at(disk), 0, wide(disk), [this] { return number(Entry.DiskNr); },
+            QStringLiteral("@N_6"), body, Align::Right)
         .Value(
-            at(kind), 0, wide(kind), [] { return text(ARC.Soort); }, QStringLiteral("@s20"), body)
-        .Value(
-            at(name), 0, wide(name), [] { return text(ARC.Naam); }, QStringLiteral("@s100"), body)
-        .Value(
-            at(size), line, wide(size), [] { return number(ARC.Size); }, QStringLiteral("@N6_.2B"),
-            body, Align::Right, 2)
-        .Value(
-            at(date), line, wide(date), [] { return number(ARC.Date); }, QStringLiteral("@D5"),
-            body)
-        .Value(
-            at(time), line, wide(time), [] { return number(ARC.Time); }, QStringLiteral("@T4"),
-            body)
-        .Value(
-            at(registration), line, wide(registration), [] { return text(ARC.Registration); },
+            at(label), 0, wide(label), [this] { return text(Entry.CDiskNaam); },
             QStringLiteral("@s35"), body)
         .Value(
-            at(remarks), line, wide(remarks), [] { return text(ARC.Opmerkingen); },
+            at(kind), 0, wide(kind), [this] { return text(Entry.Soort); }, QStringLiteral("@s20"),
+            body)
+        .Value(
+            at(name), 0, wide(name), [this] { return text(Entry.Naam); }, QStringLiteral("@s100"),
+            body)
+        .Value(
+            at(size), line, wide(size), [this] { return number(Entry.Size); },
+            QStringLiteral("@N6_.2B"), body, Align::Right, 2)
+        .Value(
+            at(date), line, wide(date), [this] { return number(Entry.Date); },
+            QStringLiteral("@D5"), body)
+        .Value(
+            at(time), line, wide(time), [this] { return number(Entry.Time); },
+            QStringLiteral("@T4"), body)
+        .Value(
+            at(registration), line, wide(registration), [this] { return text(Entry.Registration); },
+            QStringLiteral("@s35"), body)
+        .Value(
+            at(remarks), line, wide(remarks), [this] { return text(Entry.Opmerkingen); },
             QStringLiteral("@s40"), body);
 }

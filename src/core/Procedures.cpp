@@ -1,5 +1,6 @@
 #include "core/Procedures.h"
 
+#include "archive/ArchiveReportWindows.h"
 #include "archive/UpdateArchief.h"
 #include "framework/window/Requests.h"
 #include "scan/DriveConfiguration.h"
@@ -32,7 +33,7 @@ constexpr Listing listings[] = {
     {Procedure::SystemOptions, Way::CallersThread, nullptr, nullptr},
     {Procedure::Logbook, Way::OwnThread, nullptr, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, nullptr},
-    {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},

@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(ArchiveReportsTest, EverythingListsEachEntryWithItsOwnClass) {
-    SelectionReport report(QStringLiteral("Everything"));
+    SelectionReport report(QStringLiteral("Everything"), ARC);
     PageStore store;
     ReportWriter writer(report.Layout, store);
     onCd();
@@ -85,7 +85,7 @@ TEST_F(ArchiveReportsTest, EverythingListsEachEntryWithItsOwnClass) {
 }
 
 TEST_F(ArchiveReportsTest, AClassListsItsProducersUnderTheClassHeading) {
-    SelectionReport report(QStringLiteral("Games"));
+    SelectionReport report(QStringLiteral("Games"), ARC);
     EXPECT_FALSE(report.Everything);
     PageStore store;
     ReportWriter writer(report.Layout, store);
@@ -100,8 +100,8 @@ TEST_F(ArchiveReportsTest, AClassListsItsProducersUnderTheClassHeading) {
 }
 
 TEST_F(ArchiveReportsTest, FullLengthAndForeignNamesStayInTheirColumns) {
-    SelectionReport selection(QStringLiteral("Everything"));
-    DatabaseReport database;
+    SelectionReport selection(QStringLiteral("Everything"), ARC);
+    DatabaseReport database(ARC);
     for (ReportLayout* layout : {&selection.Layout, &database.Layout}) {
         PageStore store;
         ReportWriter writer(*layout, store);
@@ -130,7 +130,7 @@ TEST_F(ArchiveReportsTest, FullLengthAndForeignNamesStayInTheirColumns) {
 }
 
 TEST_F(ArchiveReportsTest, ASingleEntryPrintsNoneForWhatItLacksAndItsWholeDescription) {
-    SingleRecordReport report;
+    SingleRecordReport report(ARC);
     onCd();
     ARC.CdNr = 0;
     ARC.DiskNr = 7;
@@ -140,7 +140,7 @@ TEST_F(ArchiveReportsTest, ASingleEntryPrintsNoneForWhatItLacksAndItsWholeDescri
     for (int n = 0; description.size() < 10000; ++n)
         description += QStringLiteral("Line %1 of the description. ").arg(n);
     ARC.Omschrijving = description.left(10000);
-    report.PrepareTexts();
+    report.PrepareTexts(ARC);
     PageStore store;
     ReportWriter writer(report.Layout, store);
     writer.PrintDetail();
@@ -170,7 +170,7 @@ TEST_F(ArchiveReportsTest, ASingleEntryPrintsNoneForWhatItLacksAndItsWholeDescri
 }
 
 TEST_F(ArchiveReportsTest, TheDatabaseListHasItsBoxedTwoLineHeadingAndTwoLinesAnEntry) {
-    DatabaseReport report;
+    DatabaseReport report(ARC);
     EXPECT_GT(report.Layout.Paper.width, report.Layout.Paper.height);
     PageStore store;
     ReportWriter writer(report.Layout, store);

@@ -4,6 +4,28 @@
 
 #include <algorithm>
 
+int ProcessManager::ResetView() {
+    return PositionAtStart();
+}
+
+int ProcessManager::ReadView() {
+    return ViewManager::Next();
+}
+
+// The view's own count: a range or filter counts only what the report will print, so
+// the percentage reaches 100 at its end.
+qint64 ProcessManager::PrimaryRecords() {
+    return std::max<qint64>(0, Count());
+}
+
+qint64 ProcessManager::PrimaryBytes() {
+    return File && File->UseFile() == LevelBenign ? File->File->bytes() : 0;
+}
+
+int ProcessManager::SetViewQuickScan(bool on) {
+    return Primary ? Primary->SetQuickScan(on, 1) : LevelBenign;
+}
+
 int ProcessManager::Reset() {
     if (RecordsToProcess == 0) {
         RecordsToProcess = PrimaryRecords();

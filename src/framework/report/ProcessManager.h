@@ -1,31 +1,30 @@
 #pragma once
 
+#include "framework/browse/ViewManager.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
 
 // Reads the records of a view one by one for a report or a long pass and works out how far
-// it has come. The percentage comes from the primary file's record count, or from the
-// bytes read of the file's size when the count is not known; child processes are read
-// through, record by record, after each record of their parent.
+// it has come. The percentage comes from the records the view holds (counted by the engine),
+// or from the bytes read of the file's size when there is no count; child processes are
+// read through, record by record, after each record of their parent.
 //
-// A process reaches its view through the protected steps below: a procedure derives from
-// it (or from a process over a file) and gives them.
-class ProcessManager {
+// It is a view (Init, AddSortOrder, AddRange, SetFilter as for a browse); a process over
+// something other than a view gives the protected steps below instead.
+class ProcessManager : public ViewManager {
 public:
-    virtual ~ProcessManager() = default;
-
     // Before the first Next: the record count (or file size) for the percentage; the
-    // counters cleared.
+    // counters cleared; the view positioned before its first record.
     virtual int Reset();
     // The next record: 0 read, 5 the view has ended, 3 an error (its message shown).
     // `count` adds the record to RecordsProcessed (and its bytes to BytesRead).
     virtual int Next(bool count = true);
     // Shows the percentage when it changed: the bar, and the text with "% Complete".
     void SetProgress(int percent);
-    // Quick sequential reading of the primary file (and its related files) on or off.
+    // Quick sequential reading of the primary file and its link-only related files.
     virtual int SetQuickScan(bool on) { return SetViewQuickScan(on); }
-    virtual void Kill() {}
 
     qint64 BytesRead = 0;
     qint64 FileSize = 0; // used only when the record count is 0
@@ -35,19 +34,20 @@ public:
     std::function<void(int)> Percentile;       // receives the percentage
     std::function<void(const QString&)> PText; // the progress text control
     qint64 RecordsProcessed = 0;
-    qint64 RecordsToProcess = 0;
+    qint64 RecordsToProcess = 0; // 0: counted at Reset
 
 protected:
-    // ---- the view --------------------------------------------------------------------
+    // ---- what is read ----------------------------------------------------------------
     // Positions before the first record.
-    virtual int ResetView() = 0;
+    virtual int ResetView();
     // Reads the next record: 0, 5 at the end, 3 on an error (with its message shown).
-    virtual int ReadView() = 0;
-    virtual qint64 PrimaryRecords() = 0;
-    virtual qint64 PrimaryBytes() { return 0; }
+    virtual int ReadView();
+    // The records the reads will give; the file's size in bytes when there is no count.
+    virtual qint64 PrimaryRecords();
+    virtual qint64 PrimaryBytes();
     // Bytes of the record just read.
     virtual qint64 RecordBytes() { return 0; }
-    virtual int SetViewQuickScan(bool) { return 0; }
+    virtual int SetViewQuickScan(bool on);
 
 private:
     bool isChild_ = false;
