@@ -1,10 +1,19 @@
-// Report benchmark: the memory a report of many lines holds, how soon the preview shows its
-// first page after the pass, and how fast pages become a PDF file. Prints one line per
-// figure, "name value unit".
+// Report benchmark. Prints one line per figure, "name value unit".
 //
-//   wareloft-bench-report [--lines N]   (1000000 by default)
-//   wareloft-bench-report --show N      opens the preview of an N-line report to look at
+//   wareloft-bench-report CACHE_DIR      the archive's full list (PrintDatabase) over a
+//                                        catalogue of 1M entries, built once under
+//                                        CACHE_DIR/1m: entries a second of the pass with its
+//                                        progress window, the memory the pass added for each
+//                                        line it holds, the preview's first page after the
+//                                        pass, PDF pages a second
+//   wareloft-bench-report --lines N      the same list from made-up entries, without the
+//                                        store: what the pages alone cost
+//   wareloft-bench-report --show N       opens the preview of an N-line report to look at
 
+#include "archive/ArchiveReportWindows.h"
+#include "bench/Catalogue.h"
+#include "core/DataFiles.h"
+#include "core/Process.h"
 #include "framework/host/QtHost.h"
 #include "framework/report/PageRenderer.h"
 #include "framework/report/PreviewPages.h"
@@ -14,8 +23,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -151,6 +162,77 @@ double pdfPagesPerSecond(PageStore& pages) {
     return count / (timer.nsecsElapsed() / 1e9);
 }
 
+// ---- the pass over a catalogue -----------------------------------------------------------
+
+constexpr qint64 Entries = 1000000;
+
+bool buildCatalogue(const QString& dir) {
+    const QString done = dir + "/complete";
+    if (QFile::exists(done)) return true;
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    std::fprintf(stderr, "building a catalogue of %lld entries in %s ...\n", Entries,
+                 qPrintable(dir));
+    {
+        Process process(dir);
+        Access::Archief().Open();
+        Catalogue::fill(process.store(), Entries);
+        Access::Archief().Close();
+    }
+    return QFile(done).open(QIODevice::WriteOnly);
+}
+
+// The full list, noting when the pass ends and what it holds then.
+class TimedDatabase : public PrintDatabaseWindow {
+public:
+    std::function<void()> AtEnd;
+    void EndReport() override {
+        if (AtEnd) AtEnd();
+        PrintDatabaseWindow::EndReport();
+    }
+};
+
+int pass(const QString& cache) {
+    const QString dir = QDir(cache).filePath("1m");
+    if (!buildCatalogue(dir)) return 1;
+    QDir::setCurrent(dir);
+    Process process(dir);
+    WindowController::SetServices(&process.errors(), &process.settings());
+    auto* report = new TimedDatabase;
+    QPointer<TimedDatabase> alive(report);
+    QElapsedTimer timer;
+    qint64 before = 0;
+    report->AtEnd = [&] {
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        const qint64 lines = report->Process->RecordsProcessed;
+        const qint64 held = privateKiB() - before;
+        figure("report_pass_1m", lines / seconds, "entries/s");
+        figure("report_pages_1m", report->PreviewQueue.Count() + 1, "pages");
+        figure("report_memory_per_line_1m", held * 1024.0 / lines, "B");
+        figure("report_spool_per_line_1m", double(report->PreviewQueue.SpoolBytes()) / lines, "B");
+        timer.restart();
+    };
+    // The preview's first page, then a PDF file of its first pages, then leave.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        PreviewWindow* w = alive ? alive->Pages.Showing : nullptr;
+        if (!w || !w->TopLevel().isVisible()) return;
+        watch.stop();
+        w->View().viewport()->repaint();
+        figure("preview_first_page_1m", timer.nsecsElapsed() / 1e6, "ms");
+        figure("pdf_output", pdfPagesPerSecond(alive->PreviewQueue), "pages/s");
+        w->MenuItem(PreviewWindow::ExitItem)->trigger();
+    });
+    watch.start(0);
+    before = privateKiB();
+    timer.start();
+    report->Start();
+    while (alive)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    WindowController::SetServices(nullptr, nullptr);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -159,40 +241,48 @@ int main(int argc, char** argv) {
     Host::install(&host);
     FontMeasure measure;
     TextMeasure::Install(&measure);
-    qint64 lines = 1000000;
+    qint64 lines = 0;
     bool show = false;
+    QString cache;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if ((args[i] == "--lines" || args[i] == "--show") && i + 1 < args.size()) {
             show = args[i] == "--show";
             lines = args[++i].toLongLong();
+        } else if (!args[i].startsWith("--") && cache.isEmpty()) {
+            cache = args[i];
         } else {
-            std::fprintf(stderr, "usage: wareloft-bench-report [--lines N | --show N]\n");
+            std::fprintf(stderr, "usage: wareloft-bench-report CACHE_DIR | --lines N | --show N\n");
             return 2;
         }
     }
-    PageStore pages;
-    if (show) {
+    int result = 0;
+    if (!cache.isEmpty()) {
+        result = pass(cache);
+    } else if (show) {
+        PageStore pages;
         buildReport(pages, lines);
         PrintPreview preview;
         preview.AllowUserZoom = true;
         preview.Display(pages);
-        Host::install(nullptr);
-        return 0;
+    } else if (lines > 0) {
+        PageStore pages;
+        const qint64 before = privateKiB();
+        QElapsedTimer timer;
+        timer.start();
+        buildReport(pages, lines);
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        const qint64 held = privateKiB() - before;
+        figure("pages_lines_per_s", lines / seconds, "lines/s");
+        figure("pages_memory_per_line", held * 1024.0 / lines, "B");
+        figure("pages_spool_per_line", double(pages.SpoolBytes()) / lines, "B");
+        figure("pages_preview_first_page", firstPageMs(pages), "ms");
+        figure("pages_pdf_output", pdfPagesPerSecond(pages), "pages/s");
+    } else {
+        std::fprintf(stderr, "usage: wareloft-bench-report CACHE_DIR | --lines N | --show N\n");
+        result = 2;
     }
-    const qint64 before = privateKiB();
-    QElapsedTimer timer;
-    timer.start();
-    buildReport(pages, lines);
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    const qint64 held = privateKiB() - before;
-    figure("report_pages_1m", pages.Count(), "pages");
-    figure("report_lines_per_s", lines / seconds, "lines/s");
-    figure("report_memory_per_line_1m", held * 1024.0 / lines, "B");
-    figure("report_spool_per_line_1m", double(pages.SpoolBytes()) / lines, "B");
-    figure("preview_first_page_1m", firstPageMs(pages), "ms");
-    figure("pdf_output", pdfPagesPerSecond(pages), "pages/s");
     TextMeasure::Install(nullptr);
     Host::install(nullptr);
-    return 0;
+    return result;
 }
