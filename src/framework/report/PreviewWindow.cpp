@@ -303,6 +303,7 @@ void PreviewWindow::message(const QString& text, const QString& caption) {
 }
 
 void PreviewWindow::Print() {
+    zones_[0]->clear();
     if (p_.ConfirmPages && !AskPages()) return;
     PageSelection selection;
     QString error;
@@ -327,6 +328,7 @@ void PreviewWindow::Print() {
 }
 
 void PreviewWindow::SavePdf() {
+    zones_[0]->clear(); // what an earlier save said
     PageSelection selection;
     QString error;
     if (!PageSelection::Parse(p_.PagesToPrint, pages_.Count(), selection, error)) {

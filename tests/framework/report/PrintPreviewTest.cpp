@@ -362,6 +362,7 @@ TEST_F(PrintPreviewTest, SaveAsPdfWritesTheChosenPagesAndTheWindowStays) {
         EXPECT_TRUE(host.lastMessage()->text.startsWith("The PDF file \""));
         host.answerFile({}); // cancelled
         trigger(w, PreviewWindow::SavePdfItem);
+        EXPECT_EQ(w.StatusText(1), "");
     });
     EXPECT_EQ(pdfPages(readFile("catalogue.pdf")), 4);
     EXPECT_EQ(pdfPages(readFile("end.PDF")), 2);
