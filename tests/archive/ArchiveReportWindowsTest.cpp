@@ -157,6 +157,33 @@ TEST_F(ArchiveReportWindowsTest, OneEntryOnADiskPrintsNoneForItsCdAndItsRemarks)
     EXPECT_EQ(page[14], "Description : Unpacks archives.");
 }
 
+// The percentage of a class's report counts that class, so that it reaches 100 at its end.
+TEST_F(ArchiveReportWindowsTest, AProcessOverARangeCountsWhatItWillRead) {
+    add("Games", "DOOM.EXE");
+    add("Tools", "UNZIP.EXE");
+    add("Games", "TETRIS.EXE");
+    add("", "LOOSE.EXE");
+    add("Games", "PONG.EXE");
+    ProcessManager games;
+    ArchiefRecord entry;
+    games.Init(Relate::Archief());
+    games.Buffer = &entry;
+    games.AddSortOrder(ArcKey::KeySoort);
+    games.AddRange(4, FieldValue(QStringLiteral("Games")));
+    QStringList shown;
+    games.PText = [&](const QString& t) { shown << t; };
+    ASSERT_EQ(games.Reset(), LevelBenign);
+    EXPECT_EQ(games.RecordsToProcess, 3);
+    QStringList names;
+    while (games.Next() == LevelBenign)
+        names << entry.Naam.str();
+    names.sort();
+    EXPECT_EQ(names, QStringList({"DOOM.EXE", "PONG.EXE", "TETRIS.EXE"}));
+    EXPECT_EQ(shown, QStringList({"33% Complete", "66% Complete", "100% Complete"}));
+    EXPECT_EQ(ARC.Naam.str(), "PONG.EXE"); // the archive's own record was not read into
+    games.Kill();
+}
+
 TEST_F(ArchiveReportWindowsTest, TheMainFramesArchivePrintIsSwitchedOn) {
     EXPECT_TRUE(Procedures::exists(Procedure::PrintArchive));
 }
