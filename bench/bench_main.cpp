@@ -4,12 +4,15 @@
 //
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only search]
 
+#include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
+#include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
+#include "core/Restore.h"
 #include "framework/host/ConsoleHost.h"
 
 #include <QCoreApplication>
@@ -87,6 +90,59 @@ double fetchMicros(int key, qint64 entries, bool byName) {
     return timer.nsecsElapsed() / 1e3 / Fetches;
 }
 
+// Adds a medium of `count` entries and deletes it as the user's "Delete CD/Disk" does;
+// returns seconds.
+double deleteMedium(store::RecordStore& store, qint64 count) {
+    FileManager& arc = Access::Archief();
+    constexpr quint16 Cd = 65000;
+    ArchiefRecord r;
+    arc.File->setOrder(ArcKey::IDkey);
+    quint32 nr = arc.File->previous(r) == store::Ok ? r.NR : 0;
+    store.begin({arc.File}, 5);
+    for (qint64 i = 0; i < count; ++i) {
+        r.clear();
+        r.NR = ++nr;
+        r.CdNr = Cd;
+        r.Naam = Catalogue::fileName(i);
+        r.Soort = "Games";
+        arc.File->add(r);
+    }
+    store.commit();
+    MediumDeletion deletion({Medium::Cd, Cd});
+    QElapsedTimer timer;
+    timer.start();
+    const bool done = deletion.run();
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (!done || deletion.deleted() != count)
+        std::fprintf(stderr, "deleted %d of %lld: %s\n", deletion.deleted(), count,
+                     qPrintable(deletion.failure()));
+    return seconds;
+}
+
+// Backs up the files a restore brings back, then restores them into the open files;
+// the seconds of both, the restore with the checks of every copy.
+std::pair<double, double> backupAndRestore(store::RecordStore& store, const QString& backupDir) {
+    for (FileManager* f : {&Access::Prd(), &Access::IDE(), &Access::SoortTabel()}) {
+        f->Open();
+        f->UseFile();
+    }
+    QDir().mkpath(backupDir);
+    QElapsedTimer timer;
+    timer.start();
+    for (const FileDef* def : Dictionary::files())
+        if (Restore::restoredFiles().contains(def->diskName) &&
+            store.backup(*def, backupDir + "/" + def->diskName) != store::Ok)
+            std::fprintf(stderr, "backup of %s failed\n", qPrintable(def->diskName));
+    const double backup = timer.nsecsElapsed() / 1e9;
+    timer.restart();
+    const Restore::Outcome outcome = Restore::fromDirectory(backupDir);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (outcome.restored != 4) std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
+    for (FileManager* f : {&Access::Prd(), &Access::IDE(), &Access::SoortTabel()})
+        f->Close();
+    return {backup, seconds};
+}
+
 void runSize(qint64 entries, const QString& keepDir) {
     QTemporaryDir temp;
     const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
@@ -117,6 +173,12 @@ void runSize(qint64 entries, const QString& keepDir) {
     figure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
     figure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
     figure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+    // A medium of one twentieth of the archive: 50k entries in 1M.
+    figure("delete_medium_" + sizeLabel(entries / 20), deleteMedium(process.store(), entries / 20),
+           "s");
+    const auto [backup, restore] = backupAndRestore(process.store(), dir + "/backup");
+    figure("backup_" + label, backup, "s");
+    figure("restore_" + label, restore, "s");
     arc.Close();
     figure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
     arc.Open();

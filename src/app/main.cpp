@@ -62,8 +62,11 @@ int main(int argc, char** argv) {
                                   "DIR");
     const QCommandLineOption csv("csv", "With --search: comma-separated lines with a heading "
                                         "instead of tab-separated lines.");
+    const QCommandLineOption desktop(
+        "desktop", "As the desktop's menu starts it: in a directory without data files, open "
+                   "the user's own catalogue (~/.local/share/Wareloft).");
     parser.addOptions({install, password, organization, demo, searchPhrase, subject, searchDates,
-                       from, till, data, csv});
+                       from, till, data, csv, desktop});
     // A command line that cannot be read is a usage error (2), not "nothing found" (1).
     if (!parser.parse(app.arguments())) {
         std::fprintf(stderr, "wareloft: %s\n%s", qPrintable(parser.errorText()),

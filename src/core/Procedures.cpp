@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveReportWindows.h"
 #include "archive/UpdateArchief.h"
+#include "core/Restore.h"
+#include "core/SystemOptionsWindow.h"
 #include "framework/window/Requests.h"
 #include "scan/DriveConfiguration.h"
 #include "search/SearchWindow.h"
@@ -30,9 +32,10 @@ constexpr Listing listings[] = {
     {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
     {Procedure::Password, Way::OwnThread, nullptr, nullptr},
     {Procedure::Users, Way::OwnThread, nullptr, nullptr},
-    {Procedure::SystemOptions, Way::CallersThread, nullptr, nullptr},
+    {Procedure::SystemOptions, Way::CallersThread, [] { SystemOptionsWindow::StartOwn(); },
+     [] { SystemOptionsWindow::RunHere(); }},
     {Procedure::Logbook, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Restore, Way::CallersThread, nullptr, nullptr},
+    {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},

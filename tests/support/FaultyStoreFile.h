@@ -15,6 +15,9 @@ public:
     // The put with this number (from 1) fails with a file-system error; 0 never.
     int failPut = 0;
     int puts = 0;
+    // The same for erase.
+    int failErase = 0;
+    int erases = 0;
 
     const store::Status& status() const override { return failed_ ? fault_ : real_.status(); }
     const FileDef& def() const override { return real_.def(); }
@@ -50,14 +53,13 @@ public:
     }
     int append(RecordBuffer& b) override { return pass(real_.append(b)); }
     int put(RecordBuffer& b) override {
-        if (++puts == failPut) {
-            failed_ = true;
-            fault_ = {store::FileSystemError, "File system error", "10", "disk I/O error"};
-            return fault_.code;
-        }
+        if (++puts == failPut) return fault();
         return pass(real_.put(b));
     }
-    int erase(const RecordBuffer& b) override { return pass(real_.erase(b)); }
+    int erase(const RecordBuffer& b) override {
+        if (++erases == failErase) return fault();
+        return pass(real_.erase(b));
+    }
     int hold(const RecordBuffer& b) override { return pass(real_.hold(b)); }
     int release() override { return pass(real_.release()); }
     int watch(const RecordBuffer& b) override { return pass(real_.watch(b)); }
@@ -66,6 +68,11 @@ public:
     bool duplicates(int key, const RecordBuffer& b) override { return real_.duplicates(key, b); }
 
 private:
+    int fault() {
+        failed_ = true;
+        fault_ = {store::FileSystemError, "File system error", "10", "disk I/O error"};
+        return fault_.code;
+    }
     int pass(int code) {
         failed_ = false;
         return code;

@@ -33,11 +33,12 @@ public:
         sqlite3_busy_timeout(db_, SqlCipherStore::DefaultBusyMs);
         return codes::ok(status);
     }
-    // The file must be a whole database of this data file.
-    int check(const QString& path, const FileDef& def, Status& status) {
+    // The file must be a whole database of this data file; a copy that is to replace a
+    // data file must also be of the version this program keeps.
+    int check(const QString& path, const FileDef& def, Status& status, bool thisVersion = false) {
         Schema schema(def, QStringLiteral("main"));
         sql::Stmt meta;
-        int rc = meta.prepare(db_, "SELECT label FROM " + schema.qualified(Schema::Meta));
+        int rc = meta.prepare(db_, "SELECT label, version FROM " + schema.qualified(Schema::Meta));
         if (rc == SQLITE_OK) rc = meta.step();
         if (rc != SQLITE_ROW)
             return codes::engineAs(status, db_, rc == SQLITE_DONE ? SQLITE_CORRUPT : rc,
@@ -45,7 +46,28 @@ public:
         if (sql::columnText(meta, 0).compare(def.label, Qt::CaseInsensitive) != 0)
             return codes::fail(status, FileSystemError,
                                QStringLiteral("%1 is not a copy of %2").arg(path, def.label));
+        const int version = sqlite3_column_int(meta, 1);
+        if (thisVersion && version != def.schemaVersion)
+            return codes::fail(status, FileSystemError,
+                               QStringLiteral("%1 is of version %2 of %3; this program keeps "
+                                              "version %4")
+                                   .arg(path)
+                                   .arg(version)
+                                   .arg(def.label)
+                                   .arg(def.schemaVersion));
         return disk::checkSize(db_, "main", path, status);
+    }
+    // Every page readable and every key whole.
+    int checkPages(const QString& path, Status& status) {
+        sql::Stmt quick;
+        int rc = quick.prepare(db_, "PRAGMA main.quick_check(1)");
+        if (rc == SQLITE_OK) rc = quick.step();
+        if (rc != SQLITE_ROW) return codes::engineAs(status, db_, rc, FileSystemError);
+        const QString verdict = sql::columnText(quick, 0);
+        if (verdict != QLatin1String("ok"))
+            return codes::fail(status, FileSystemError,
+                               QStringLiteral("%1 is damaged: %2").arg(path, verdict));
+        return codes::ok(status);
     }
     sqlite3* db() const { return db_; }
 
@@ -125,6 +147,16 @@ int SqlCipherStore::backup(const FileDef& def, const QString& targetPath) {
     return copyToFile(in.db(), "main", def, targetPath, status_);
 }
 
+int SqlCipherStore::verify(const FileDef& def, const QString& sourcePath) {
+    std::lock_guard lock(mutex_);
+    if (disk::check(sourcePath, status_) != Ok) return status_.code;
+    Direct in;
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
+        return status_.code;
+    return in.checkPages(sourcePath, status_);
+}
+
 int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
     std::lock_guard lock(mutex_);
     const QString target = QDir(directory_).filePath(def.diskName);
@@ -132,7 +164,8 @@ int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
         return codes::fail(status_, FileSystemError, QStringLiteral("a file is not its copy"));
     if (disk::check(sourcePath, status_) != Ok) return status_.code;
     Direct in;
-    if (in.open(sourcePath, def, "ro", status_) != Ok || in.check(sourcePath, def, status_) != Ok)
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
         return status_.code;
     SqlCipherFile* file = find(def);
     if (!file || !file->isOpen()) {
