@@ -1,13 +1,20 @@
 // Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
-// manager and measures inserts, full reads, fetches and file size. Prints one line per
-// figure, "name value unit", so runs can be compared.
+// manager and measures inserts, full reads, fetches and file size; then the text viewer on
+// a file of 1 GB and the walk over a tree of 100,000 entries. Prints one line per figure,
+// "name value unit", so runs can be compared.
 //
-//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only search]
+//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+//                  [--only catalogue,search,viewer,walk,rename]
+//
+// "search" alone builds (or reuses) the catalogues and times only the search on them.
 
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
+#include "bench/ClassRenameBench.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
+#include "bench/TextViewBench.h"
+#include "bench/WalkBench.h"
 #include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -143,7 +150,7 @@ std::pair<double, double> backupAndRestore(store::RecordStore& store, const QStr
     return {backup, seconds};
 }
 
-void runSize(qint64 entries, const QString& keepDir) {
+bool runSize(qint64 entries, const QString& keepDir) {
     QTemporaryDir temp;
     const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
     QDir().mkpath(dir);
@@ -157,13 +164,18 @@ void runSize(qint64 entries, const QString& keepDir) {
     // A kept catalogue of the right size is used again.
     arc.UseFile();
     if (arc.File->records() != entries) {
-        Catalogue::fill(process.store(), entries);
+        if (!Catalogue::fill(process.store(), entries)) {
+            std::fprintf(stderr, "the catalogue of %s entries could not be built\n",
+                         qPrintable(label));
+            arc.Close();
+            return false;
+        }
         figure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
     }
     if (onlySearch) {
         SearchBench::run(dir, entries, label, figure);
         arc.Close();
-        return;
+        return true;
     }
 
     qint64 growth = 0;
@@ -185,6 +197,7 @@ void runSize(qint64 entries, const QString& keepDir) {
     arc.UseFile();
     SearchBench::run(dir, entries, label, figure);
     arc.Close();
+    return true;
 }
 
 } // namespace
@@ -193,29 +206,40 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
+    QStringList groups = {"catalogue", "viewer", "walk", "rename"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
             sizes.clear();
             for (const QString& s : args[++i].split(','))
                 sizes << s.toLongLong();
-        } else if (args[i] == "--only" && i + 1 < args.size() && args[i + 1] == "search") {
-            onlySearch = true;
-            ++i;
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
+        } else if (args[i] == "--only" && i + 1 < args.size()) {
+            groups = args[++i].split(',');
         } else {
-            std::fprintf(stderr,
-                         "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] [--only search]\n");
+            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
+                                 "[--only catalogue,search,viewer,walk,rename]\n");
             return 2;
         }
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes) {
-        runSize(n, keep);
-        if (!onlySearch) NumberingBench::run(n, sizeLabel(n));
+    bool ok = true;
+    onlySearch = groups.contains("search") && !groups.contains("catalogue");
+    if (groups.contains("catalogue") || groups.contains("search"))
+        for (qint64 n : sizes) {
+            ok = ok && runSize(n, keep);
+            if (ok && !onlySearch) NumberingBench::run(n, sizeLabel(n));
+        }
+    if (groups.contains("viewer")) TextViewBench::run(keep);
+    if (groups.contains("walk")) WalkBench::run(keep);
+    if (groups.contains("rename")) {
+        QTemporaryDir temp;
+        const RenameTimes rename = classRename(temp.path(), 100000);
+        figure("class_rename_100k", rename.seconds, "s");
+        figure("class_rename_100k_processor", rename.processorSeconds, "s");
     }
     Host::install(nullptr);
-    return 0;
+    return ok ? 0 : 1;
 }

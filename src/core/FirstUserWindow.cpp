@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 #include "core/Notices.h"
 #include "core/Process.h"
+#include "core/Users.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -56,6 +57,14 @@ void FirstUserWindow::accept() {
         repeat_.clear();
         C().Display(RepeatEntry);
         Select(RepeatEntry);
+        return;
+    }
+    if (const QString problem = Users::passwordProblem(password_); !problem.isEmpty()) {
+        Notices::notice(problem);
+        password_.clear();
+        repeat_.clear();
+        Display();
+        Select(PasswordEntry);
         return;
     }
     SetResponse(RequestCompleted);

@@ -1,5 +1,6 @@
 #include "core/PrinterSetup.h"
 
+#include "framework/host/Modality.h"
 #include "framework/report/PrintService.h"
 
 #include <QDialogButtonBox>
@@ -18,5 +19,6 @@ bool PrinterSetup::ask(QWidget* parent) {
     // Nothing is printed here: the dialog only chooses.
     for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
         if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    Modality::toOwner(dialog);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -255,6 +255,7 @@ TEST_F(SessionTest, InstallationRefusesADirectoryWithUsers) {
     options.password = "x";
     EXPECT_EQ(Installation::install(options, report), Installation::Refused);
     EXPECT_TRUE(report.contains("nothing was changed"));
+    ASSERT_EQ(Access::IDE().UseFile(), LevelBenign);
     EXPECT_EQ(Access::IDE().File->records(), 1);
 }
 

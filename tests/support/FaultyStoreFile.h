@@ -12,12 +12,17 @@ public:
 
     // Runs before each add (another station may take the number meanwhile).
     std::function<void()> beforeAdd;
+    // Runs before each put (a test may stop the process in the middle of a pass).
+    std::function<void()> beforePut;
     // The put with this number (from 1) fails with a file-system error; 0 never.
     int failPut = 0;
     int puts = 0;
     // The same for erase.
     int failErase = 0;
     int erases = 0;
+    // Every add fails as on a full disk while set; adds counts the attempts.
+    bool diskFull = false;
+    int adds = 0;
 
     const store::Status& status() const override { return failed_ ? fault_ : real_.status(); }
     const FileDef& def() const override { return real_.def(); }
@@ -48,11 +53,19 @@ public:
     }
     int currentKey() const override { return real_.currentKey(); }
     int add(RecordBuffer& b) override {
+        ++adds;
+        if (diskFull) {
+            failed_ = true;
+            fault_ = {store::FileSystemError, "File system error", "13",
+                      "database or disk is full"};
+            return fault_.code;
+        }
         if (beforeAdd) beforeAdd();
         return pass(real_.add(b));
     }
     int append(RecordBuffer& b) override { return pass(real_.append(b)); }
     int put(RecordBuffer& b) override {
+        if (beforePut) beforePut();
         if (++puts == failPut) return fault();
         return pass(real_.put(b));
     }
