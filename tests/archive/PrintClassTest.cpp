@@ -1,6 +1,7 @@
 #include "archive/PrintClass.h"
 
 #include "core/DataFiles.h"
+#include "core/Globals.h"
 #include "core/Procedures.h"
 #include "support/ReportCapture.h"
 
@@ -62,7 +63,7 @@ TEST_F(PrintClassTest, EveryPageHasTheHeadingsAndItsNumber) {
 TEST_F(PrintClassTest, WithoutClassesThereAreNoRecordsAndNoPreview) {
     SRT.Soort = "Everything";
     ASSERT_EQ(Access::SoortTabel().TryFetch(SrtKey::KeySoort), LevelBenign);
-    ASSERT_EQ(Access::SoortTabel().TryDelete(), LevelBenign);
+    ASSERT_EQ(Relate::SoortTabel().Delete(false), LevelBenign);
     report.run(new PrintClassWindow);
     EXPECT_EQ(report.previews, 0);
     ASSERT_NE(host.lastMessage(), nullptr);

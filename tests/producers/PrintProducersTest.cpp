@@ -1,6 +1,7 @@
 #include "producers/PrintProducers.h"
 
 #include "core/DataFiles.h"
+#include "core/Globals.h"
 #include "core/Procedures.h"
 #include "support/ReportCapture.h"
 
