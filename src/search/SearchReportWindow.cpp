@@ -38,7 +38,7 @@ int SearchReportWindow::Init() {
         view_->setMinimumSize(room.width() * 3 / 5, room.height() * 3 / 5);
     }
     C().custom(Pages, view_).at(0, 0, 1, 6);
-    C().text(PageText).at(1, 0);
+    C().prompt(PageText, QString()).at(1, 0);
     C().button(PreviousButton, QStringLiteral("Previous page")).at(1, 1);
     C().button(NextButton, QStringLiteral("Next Page")).at(1, 2);
     C().button(PrintButton, QStringLiteral("Print Report")).at(1, 3);

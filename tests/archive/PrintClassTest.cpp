@@ -61,9 +61,10 @@ TEST_F(PrintClassTest, EveryPageHasTheHeadingsAndItsNumber) {
 }
 
 TEST_F(PrintClassTest, WithoutClassesThereAreNoRecordsAndNoPreview) {
-    SRT.Soort = "Everything";
-    ASSERT_EQ(Access::SoortTabel().TryFetch(SrtKey::KeySoort), LevelBenign);
-    ASSERT_EQ(Relate::SoortTabel().Delete(false), LevelBenign);
+    SoortTabelRecord c;
+    Access::SoortTabel().File->setOrder(SrtKey::KeySoort);
+    while (Access::SoortTabel().File->next(c) == store::Ok)
+        ASSERT_EQ(Access::SoortTabel().File->erase(c), store::Ok);
     report.run(new PrintClassWindow);
     EXPECT_EQ(report.previews, 0);
     ASSERT_NE(host.lastMessage(), nullptr);

