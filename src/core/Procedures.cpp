@@ -10,6 +10,7 @@
 #include "framework/window/Requests.h"
 #include "producers/BrowsProducer.h"
 #include "scan/DriveConfiguration.h"
+#include "scan/ScanResults.h"
 #include "search/SearchWindow.h"
 
 #include <map>
@@ -43,7 +44,7 @@ constexpr Listing listings[] = {
     {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
-    {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ScanResults, Way::OwnThread, ScanResults, nullptr},
     {Procedure::Search, Way::OwnThread, [] { Search(); }, nullptr},
     {Procedure::NewCd, Way::CallersThread, nullptr, addToArchive<1>},
     {Procedure::NewDisk, Way::CallersThread, nullptr, addToArchive<2>},

@@ -7,6 +7,7 @@
 #include "core/Procedures.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
+#include "framework/browse/ListFormat.h"
 #include "framework/host/Host.h"
 #include "framework/window/BusyCursor.h"
 #include "framework/window/Keys.h"
@@ -14,7 +15,6 @@
 #include "producers/SendOutlook.h"
 #include "producers/UpdatePrd.h"
 #include "producers/Website.h"
-#include "search/ColumnFormat.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -87,15 +87,15 @@ void BrowsProducerWindow::build() {
 // The columns as the settings keep them; a format that does not describe the four columns
 // gives the one the list comes with.
 void BrowsProducerWindow::restoreColumns() {
-    std::vector<search::ColumnSpec> specs = search::parseColumns(format_);
+    std::vector<ListFormat::Column> specs = ListFormat::parse(format_);
     if (specs.size() != size_t(Columns)) {
         format_ = QString::fromLatin1(DesignFormat);
-        specs = search::parseColumns(format_);
+        specs = ListFormat::parse(format_);
     }
     const FileDef& prd = Dictionary::Prd();
     std::vector<BrowseColumn> columns;
     for (int i = 0; i < Columns; ++i) {
-        const search::ColumnSpec& s = specs[size_t(i)];
+        const ListFormat::Column& s = specs[size_t(i)];
         columns.push_back({s.heading, s.width, Qt::AlignLeft, Qt::AlignLeft, s.picture,
                            prd.fieldIndex(QString::fromLatin1(ColumnFields[i]))});
     }
@@ -109,7 +109,7 @@ void BrowsProducerWindow::saveColumns() {
     for (int i = 0; i < Columns; ++i)
         widths.push_back((list_->table().columnWidth(i) * 4 + unit / 2) / unit);
     INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse,
-                    search::withWidths(format_, widths));
+                    ListFormat::withWidths(format_, widths));
 }
 
 int BrowsProducerWindow::Kill() {
