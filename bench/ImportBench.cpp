@@ -23,7 +23,7 @@ namespace {
 
 constexpr int Files = 100000;
 // The slice of the scan window's timer.
-constexpr int SliceMs = 150;
+constexpr int SliceMs = 300;
 
 bool makeFlat(const QString& root) {
     const QString done = root + "/.complete";

@@ -60,7 +60,7 @@ public:
     int duplicates() const { return duplicates_; }
 
     // At most this many files per transaction.
-    static constexpr int MostPerSlice = 2000;
+    static constexpr int MostPerSlice = 5000;
 
 private:
     enum class Outcome { Inserted, Replaced, Declined, Left, Failed, Ask, Stop };

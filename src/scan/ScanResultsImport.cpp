@@ -19,7 +19,7 @@ namespace {
 
 const QString Caption = QStringLiteral("Wareloft");
 // Milliseconds of one slice: the progress moves several times a second.
-constexpr int SliceMs = 150;
+constexpr int SliceMs = 300;
 // Text-file problems of a tree shown by name at its end; the rest are counted.
 constexpr int NoticesShown = 10;
 

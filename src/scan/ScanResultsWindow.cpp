@@ -151,18 +151,34 @@ void ScanResultsWindow::build() {
 
     C().group(CounterGroup, QString()).at(4, 0, 1, 4);
     C().prompt(SoFarPrompt, QStringLiteral(" Imported so far :")).in(CounterGroup).at(0, 0);
-    C().entry(SoFarCount, QStringLiteral("@N_6B")).in(CounterGroup).at(0, 1).use(soFar_).readOnly();
+    C().entry(SoFarCount, QStringLiteral("@N_6B"))
+        .in(CounterGroup)
+        .at(0, 1)
+        .width(8)
+        .use(soFar_)
+        .readOnly();
     C().prompt(TotalPrompt, QStringLiteral("Totaly imported :")).in(CounterGroup).at(0, 2);
-    C().entry(TotalCount, QStringLiteral("@N_6B")).in(CounterGroup).at(0, 3).use(total_).readOnly();
+    C().entry(TotalCount, QStringLiteral("@N_6B"))
+        .in(CounterGroup)
+        .at(0, 3)
+        .width(8)
+        .use(total_)
+        .readOnly();
 
     C().button(NewScanButton, QStringLiteral("&New Scan")).at(5, 0);
     C().button(PrintButton, QStringLiteral("&Print")).at(5, 1);
     C().button(HelpButton, QStringLiteral("&Help")).at(5, 2);
     C().button(ExitButton, QStringLiteral("&Exit")).at(5, 3);
 
+    // What comes and goes keeps its place, so that the list does not jump.
     for (int hidden : {ProgressPrompt, ProgressBar, CancelImportButton, CounterGroup,
-                       OwnNumberPrompt, OwnNumberEntry})
+                       OwnNumberPrompt, OwnNumberEntry}) {
+        QWidget* w = C().widget(hidden);
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
         C().Hide(hidden);
+    }
     if (GLO.UserLevel < 2) {
         C().Disable(AddSelectedButton);
         C().Disable(AddAllButton);
