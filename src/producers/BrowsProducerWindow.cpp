@@ -7,7 +7,6 @@
 #include "core/Procedures.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
-#include "framework/browse/ListFormat.h"
 #include "framework/host/Host.h"
 #include "framework/window/BusyCursor.h"
 #include "framework/window/Keys.h"
@@ -21,13 +20,8 @@
 
 namespace {
 
-constexpr int Columns = 4;
-constexpr const char* ColumnFields[Columns] = {"PRD:Name", "PRD:Website", "PRD:Support",
+constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support",
                                                "PRD:Phone"};
-
-int characterWidth(const QWidget& w) {
-    return std::max(1, w.fontMetrics().averageCharWidth());
-}
 
 } // namespace
 
@@ -87,29 +81,17 @@ void BrowsProducerWindow::build() {
 // The columns as the settings keep them; a format that does not describe the four columns
 // gives the one the list comes with.
 void BrowsProducerWindow::restoreColumns() {
-    std::vector<ListFormat::Column> specs = ListFormat::parse(format_);
-    if (specs.size() != size_t(Columns)) {
-        format_ = QString::fromLatin1(DesignFormat);
-        specs = ListFormat::parse(format_);
-    }
     const FileDef& prd = Dictionary::Prd();
-    std::vector<BrowseColumn> columns;
-    for (int i = 0; i < Columns; ++i) {
-        const ListFormat::Column& s = specs[size_t(i)];
-        columns.push_back({s.heading, s.width, Qt::AlignLeft, Qt::AlignLeft, s.picture,
-                           prd.fieldIndex(QString::fromLatin1(ColumnFields[i]))});
-    }
-    list_->setColumns(std::move(columns));
+    std::vector<int> fields;
+    for (const char* name : ColumnFields)
+        fields.push_back(prd.fieldIndex(QString::fromLatin1(name)));
+    if (!list_->setFormat(format_, fields))
+        list_->setFormat(QString::fromLatin1(DesignFormat), fields);
     list_->header().setSectionsMovable(false);
 }
 
 void BrowsProducerWindow::saveColumns() {
-    const int unit = characterWidth(list_->table());
-    std::vector<int> widths;
-    for (int i = 0; i < Columns; ++i)
-        widths.push_back((list_->table().columnWidth(i) * 4 + unit / 2) / unit);
-    INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse,
-                    ListFormat::withWidths(format_, widths));
+    INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse, list_->format());
 }
 
 int BrowsProducerWindow::Kill() {
