@@ -13,6 +13,7 @@
 #include "scan/FileViewer.h"
 #include "scan/ScanFileModel.h"
 #include "scan/ScanListing.h"
+#include "scan/ScanReport.h"
 #include "scan/ScanResults.h"
 #include "scan/ScanSettingKeys.h"
 #include "scan/TreeFiles.h"
@@ -47,7 +48,7 @@ std::vector<ScanFileEntry>& rows() {
 } // namespace
 
 ScanResultsWindow::OptionsDialog ScanResultsWindow::AskOptions = ScanOptions;
-ScanResultsWindow::ListPrinter ScanResultsWindow::PrintList = nullptr;
+ScanResultsWindow::ListPrinter ScanResultsWindow::PrintList = ScanReport;
 
 void ScanResults() {
     (new ScanResultsWindow)->Start();

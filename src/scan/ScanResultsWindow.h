@@ -60,7 +60,8 @@ public:
     // The scan options dialog; tests put their own in its place.
     using OptionsDialog = void (*)(ScanParameters& parameters);
     static OptionsDialog AskOptions;
-    // Printing the list: the directory text, cut to 32 characters. Not set: no printing.
+    // Printing the list: the directory text, cut to 32 characters. The scan report unless
+    // a test puts its own in its place.
     using ListPrinter = void (*)(const QString& directory);
     static ListPrinter PrintList;
 
