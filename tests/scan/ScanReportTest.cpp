@@ -65,7 +65,7 @@ TEST_F(ScanReportTest, EveryRowOnceUnderTheHeadingAndColumnTitlesOnEveryPage) {
         const QStringList& page = shown[p];
         ASSERT_GE(page.size(), 4);
         EXPECT_TRUE(page[0].startsWith("Date :")) << page[0].toStdString();
-        EXPECT_EQ(page[1], "Content of Dir : D:\\A VERY LONG DIRECTORY NAME\\W");
+        EXPECT_EQ(page[1], "Content of Dir : D:\\A VERY LONG DIRECTORY NAME\\WI");
         EXPECT_EQ(page[2], "Name Date Time Size Attribute");
         EXPECT_EQ(page.last(), QStringLiteral("Page %1").arg(p + 1));
         details << page.mid(3, page.size() - 4);
