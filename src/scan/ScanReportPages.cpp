@@ -10,8 +10,8 @@ namespace {
 struct Column {
     double from, to;
 };
-constexpr Column NameColumn{0, 96}, DateColumn{97, 116}, TimeColumn{117, 130}, SizeColumn{131, 150},
-    AttributeColumn{153, 180};
+constexpr Column NameColumn{0, 94}, DateColumn{95, 115}, TimeColumn{116, 133}, SizeColumn{134, 152},
+    AttributeColumn{155, 180};
 
 PageUnits at(const Column& c) {
     return mm(c.from);

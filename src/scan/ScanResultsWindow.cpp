@@ -171,15 +171,17 @@ void ScanResultsWindow::build() {
     C().button(HelpButton, QStringLiteral("&Help")).at(5, 2);
     C().button(ExitButton, QStringLiteral("&Exit")).at(5, 3);
 
-    // What comes and goes keeps its place, so that the list does not jump.
-    for (int hidden : {ProgressPrompt, ProgressBar, CancelImportButton, CounterGroup,
-                       OwnNumberPrompt, OwnNumberEntry}) {
-        QWidget* w = C().widget(hidden);
+    // What comes and goes keeps its place, so that the list and the buttons do not jump.
+    for (int coming : {ProgressPrompt, ProgressBar, CancelImportButton, CounterGroup, SoFarPrompt,
+                       SoFarCount, OwnNumberPrompt, OwnNumberEntry}) {
+        QWidget* w = C().widget(coming);
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
-        C().Hide(hidden);
     }
+    for (int hidden : {ProgressPrompt, ProgressBar, CancelImportButton, CounterGroup,
+                       OwnNumberPrompt, OwnNumberEntry})
+        C().Hide(hidden);
     if (GLO.UserLevel < 2) {
         C().Disable(AddSelectedButton);
         C().Disable(AddAllButton);
