@@ -263,7 +263,9 @@ TEST_F(WindowFormTest, HistoryKeyPutsBackTheValueOfTheLastCompletedForm) {
     settle();
     EXPECT_EQ(entry->text(), "Alpha");
     EXPECT_EQ(file->record.Name.str(), "Alpha");
+    host.answer(ButtonYes); // the recalled value is a change: let it go
     press(*second, CancelButton);
+    EXPECT_FALSE(second);
 }
 
 TEST_F(WindowFormTest, SaveAndNextOnAnUnchangedRecordLeavesTheNavigationRequest) {
