@@ -13,6 +13,7 @@
 #include "producers/BrowsProducer.h"
 #include "producers/PrintProducers.h"
 #include "scan/DriveConfiguration.h"
+#include "scan/ScanResults.h"
 #include "search/SearchWindow.h"
 
 #include <map>
@@ -46,7 +47,7 @@ constexpr Listing listings[] = {
     {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, [] { PrintProducers(); }, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, [] { PrintClass(); }, nullptr},
-    {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ScanResults, Way::OwnThread, ScanResults, nullptr},
     {Procedure::Search, Way::OwnThread, [] { Search(); }, nullptr},
     {Procedure::NewCd, Way::CallersThread, nullptr, addToArchive<1>},
     {Procedure::NewDisk, Way::CallersThread, nullptr, addToArchive<2>},
