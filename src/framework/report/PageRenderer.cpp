@@ -23,6 +23,8 @@ QFont faceOf(const ReportFont& font) {
     f.setStyleHint(hintFor(font.family));
     f.setBold(font.bold);
     f.setItalic(font.italic);
+    // No ligatures, so text copied out of a PDF (a web address with "fi") reads as printed.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
