@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <cstdio>
 
@@ -7,4 +8,15 @@
 inline void printFigure(const QString& name, double value, const char* unit) {
     std::printf("%-28s %12.1f %s\n", qPrintable(name), value, unit);
     std::fflush(stdout);
+}
+
+// Private memory of the process, in KiB: the file's pages that the engine maps are not
+// counted, since the system takes them back when it needs to.
+inline qint64 privateKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').first().toLongLong();
+    return 0;
 }

@@ -12,6 +12,7 @@
 
 #include "archive/ArchiveReportWindows.h"
 #include "bench/Catalogue.h"
+#include "bench/Figure.h"
 #include "core/DataFiles.h"
 #include "core/Process.h"
 #include "framework/host/QtHost.h"
@@ -32,21 +33,6 @@
 #include <cstdio>
 
 namespace {
-
-void figure(const char* name, double value, const char* unit) {
-    std::printf("%-28s %12.1f %s\n", name, value, unit);
-    std::fflush(stdout);
-}
-
-// Private memory of the process, in KiB.
-qint64 privateKiB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("RssAnon:"))
-            return line.mid(8).trimmed().split(' ').first().toLongLong();
-    return 0;
-}
 
 const char* const Classes[] = {"Games",    "Utilities", "Graphics", "Office",
                                "Internet", "Education", "Music",    "Drivers"};
@@ -206,10 +192,11 @@ int pass(const QString& cache) {
         const double seconds = timer.nsecsElapsed() / 1e9;
         const qint64 lines = report->Process->RecordsProcessed;
         const qint64 held = privateKiB() - before;
-        figure("report_pass_1m", lines / seconds, "entries/s");
-        figure("report_pages_1m", report->PreviewQueue.Count() + 1, "pages");
-        figure("report_memory_per_line_1m", held * 1024.0 / lines, "B");
-        figure("report_spool_per_line_1m", double(report->PreviewQueue.SpoolBytes()) / lines, "B");
+        printFigure("report_pass_1m", lines / seconds, "entries/s");
+        printFigure("report_pages_1m", report->PreviewQueue.Count() + 1, "pages");
+        printFigure("report_memory_per_line_1m", held * 1024.0 / lines, "B");
+        printFigure("report_spool_per_line_1m", double(report->PreviewQueue.SpoolBytes()) / lines,
+                    "B");
         timer.restart();
     };
     // The preview's first page, then a PDF file of its first pages, then leave.
@@ -219,8 +206,8 @@ int pass(const QString& cache) {
         if (!w || !w->TopLevel().isVisible()) return;
         watch.stop();
         w->View().viewport()->repaint();
-        figure("preview_first_page_1m", timer.nsecsElapsed() / 1e6, "ms");
-        figure("pdf_output", pdfPagesPerSecond(alive->PreviewQueue), "pages/s");
+        printFigure("preview_first_page_1m", timer.nsecsElapsed() / 1e6, "ms");
+        printFigure("pdf_output", pdfPagesPerSecond(alive->PreviewQueue), "pages/s");
         w->MenuItem(PreviewWindow::ExitItem)->trigger();
     });
     watch.start(0);
@@ -273,11 +260,11 @@ int main(int argc, char** argv) {
         buildReport(pages, lines);
         const double seconds = timer.nsecsElapsed() / 1e9;
         const qint64 held = privateKiB() - before;
-        figure("pages_lines_per_s", lines / seconds, "lines/s");
-        figure("pages_memory_per_line", held * 1024.0 / lines, "B");
-        figure("pages_spool_per_line", double(pages.SpoolBytes()) / lines, "B");
-        figure("pages_preview_first_page", firstPageMs(pages), "ms");
-        figure("pages_pdf_output", pdfPagesPerSecond(pages), "pages/s");
+        printFigure("pages_lines_per_s", lines / seconds, "lines/s");
+        printFigure("pages_memory_per_line", held * 1024.0 / lines, "B");
+        printFigure("pages_spool_per_line", double(pages.SpoolBytes()) / lines, "B");
+        printFigure("pages_preview_first_page", firstPageMs(pages), "ms");
+        printFigure("pages_pdf_output", pdfPagesPerSecond(pages), "pages/s");
     } else {
         std::fprintf(stderr, "usage: wareloft-bench-report CACHE_DIR | --lines N | --show N\n");
         result = 2;

@@ -11,6 +11,7 @@
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
 #include "bench/ClassRenameBench.h"
+#include "bench/Figure.h"
 #include "bench/ImportBench.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
@@ -46,22 +47,6 @@ QString sizeLabel(qint64 n) {
 }
 
 namespace {
-
-void figure(const QString& name, double value, const char* unit) {
-    std::printf("%-28s %12.1f %s\n", qPrintable(name), value, unit);
-    std::fflush(stdout);
-}
-
-// Private memory of the process: the file's pages that the engine maps are not counted,
-// since the system takes them back when it needs to.
-qint64 privateKiB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("RssAnon:"))
-            return line.mid(8).trimmed().split(' ').first().toLongLong();
-    return 0;
-}
 
 // Reads the whole archive in one order; returns records per second.
 double readAll(int key, qint64 expected, qint64& rssGrowth) {
@@ -171,32 +156,32 @@ bool runSize(qint64 entries, const QString& keepDir) {
             arc.Close();
             return false;
         }
-        figure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
+        printFigure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
     }
     if (onlySearch) {
-        SearchBench::run(dir, entries, label, figure);
+        SearchBench::run(dir, entries, label, printFigure);
         arc.Close();
         return true;
     }
 
     qint64 growth = 0;
-    figure("read_record_order_" + label, readAll(0, entries, growth), "records/s");
-    figure("read_memory_growth_" + label, double(growth), "KiB");
-    figure("read_keynaam_" + label, readAll(ArcKey::KeyNaam, entries, growth), "records/s");
-    figure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
-    figure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
-    figure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+    printFigure("read_record_order_" + label, readAll(0, entries, growth), "records/s");
+    printFigure("read_memory_growth_" + label, double(growth), "KiB");
+    printFigure("read_keynaam_" + label, readAll(ArcKey::KeyNaam, entries, growth), "records/s");
+    printFigure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
+    printFigure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
+    printFigure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
     // A medium of one twentieth of the archive: 50k entries in 1M.
-    figure("delete_medium_" + sizeLabel(entries / 20), deleteMedium(process.store(), entries / 20),
-           "s");
+    printFigure("delete_medium_" + sizeLabel(entries / 20),
+                deleteMedium(process.store(), entries / 20), "s");
     const auto [backup, restore] = backupAndRestore(process.store(), dir + "/backup");
-    figure("backup_" + label, backup, "s");
-    figure("restore_" + label, restore, "s");
+    printFigure("backup_" + label, backup, "s");
+    printFigure("restore_" + label, restore, "s");
     arc.Close();
-    figure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
+    printFigure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
     arc.Open();
     arc.UseFile();
-    SearchBench::run(dir, entries, label, figure);
+    SearchBench::run(dir, entries, label, printFigure);
     arc.Close();
     return true;
 }
@@ -239,8 +224,8 @@ int main(int argc, char** argv) {
     if (groups.contains("rename")) {
         QTemporaryDir temp;
         const RenameTimes rename = classRename(temp.path(), 100000);
-        figure("class_rename_100k", rename.seconds, "s");
-        figure("class_rename_100k_processor", rename.processorSeconds, "s");
+        printFigure("class_rename_100k", rename.seconds, "s");
+        printFigure("class_rename_100k_processor", rename.processorSeconds, "s");
     }
     Host::install(nullptr);
     return ok ? 0 : 1;
