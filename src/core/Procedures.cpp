@@ -1,5 +1,6 @@
 #include "core/Procedures.h"
 
+#include "archive/ArchiveReportWindows.h"
 #include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
 #include "core/BrowsLog.h"
@@ -40,7 +41,7 @@ constexpr Listing listings[] = {
      [] { SystemOptionsWindow::RunHere(); }},
     {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
-    {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},

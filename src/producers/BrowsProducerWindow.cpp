@@ -3,7 +3,6 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
-#include "core/ListSettings.h"
 #include "core/Notices.h"
 #include "core/Procedures.h"
 #include "core/Process.h"
@@ -21,8 +20,7 @@
 
 namespace {
 
-constexpr int Columns = 4;
-constexpr const char* ColumnFields[Columns] = {"PRD:Name", "PRD:Website", "PRD:Support",
+constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support",
                                                "PRD:Phone"};
 
 } // namespace
@@ -31,6 +29,7 @@ BrowsProducerWindow::BrowsProducerWindow() : WindowController(QStringLiteral("Br
 
 int BrowsProducerWindow::Init() {
     if (const int level = WindowController::Init()) return level;
+    format_ = INIMgr().Fetch(FrameRules::userSection(), Settings::ProducerBrowse);
     build();
     Relate::Prd().Open();
     filesOpened_ = true;
@@ -86,12 +85,13 @@ void BrowsProducerWindow::restoreColumns() {
     std::vector<int> fields;
     for (const char* name : ColumnFields)
         fields.push_back(prd.fieldIndex(QString::fromLatin1(name)));
-    ListSettings::restoreFormat(*list_, Settings::ProducerBrowse, DesignFormat, fields);
+    if (!list_->setFormat(format_, fields))
+        list_->setFormat(QString::fromLatin1(DesignFormat), fields);
     list_->header().setSectionsMovable(false);
 }
 
 void BrowsProducerWindow::saveColumns() {
-    ListSettings::storeFormat(*list_, Settings::ProducerBrowse);
+    INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse, list_->format());
 }
 
 int BrowsProducerWindow::Kill() {

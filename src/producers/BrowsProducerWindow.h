@@ -61,4 +61,5 @@ private:
     StepLocator locator_;
     qint64 count_ = 0;
     bool filesOpened_ = false;
+    QString format_; // the column format as read
 };

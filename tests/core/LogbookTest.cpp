@@ -2,14 +2,22 @@
 #include "core/BrowsLog.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
+#include "core/PrintLog.h"
 #include "core/Session.h"
 #include "framework/Pictures.h"
 #include "framework/browse/BrowseList.h"
+#include "framework/report/PreviewWindow.h"
+#include "framework/window/WindowRegistry.h"
 #include "support/CatalogueTest.h"
 #include "support/FaultyStoreFile.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -186,6 +194,91 @@ TEST_F(LogbookTest, TheSessionEndWritesNothingIntoAnEntryEmptiedAway) {
     ASSERT_EQ(Access::Log().TryFetch(LogKey::KeyNr), LevelBenign);
     EXPECT_EQ(LOG.NAME.str(), "Other station");
     EXPECT_EQ(LOG.LOGOUTTIME, Pictures::timeValue(14, 30, 0)) << "that entry is not ours";
+}
+
+// Runs `action` on every print preview that shows, then leaves it; waits until `done`.
+int previewsWhile(const std::function<void(QWidget&)>& action, const std::function<bool()>& done) {
+    int previews = 0;
+    QPointer<QWidget> handled;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "_PreviewWindow_" && w->isVisible() && w != handled) {
+                handled = w;
+                ++previews;
+                action(*w);
+                w->findChild<QAction*>(QStringLiteral("item%1").arg(PreviewWindow::ExitItem))
+                    ->trigger();
+            }
+    });
+    watch.start(5);
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(done()) << "the report did not end";
+    settleEvents();
+    return previews;
+}
+
+TEST_F(LogbookTest, TheReportListsEverySessionByDateUnderItsHeadsWithTheStartOnEveryPage) {
+    for (int i = 0; i < 80; ++i)
+        addEntry(QStringLiteral("User %1").arg(i), -i, 10);
+    addEntry("Running", 0, 8);
+    LOG.LOGOUTTIME = 0; // the running session: no log-out time yet
+    ASSERT_EQ(Access::Log().TryUpdate(), LevelBenign);
+    LOG.clear();
+    LOG.NAME = "highlighted"; // the logbook window's record is left alone
+
+    QPointer<PrintLogWindow> report = new PrintLogWindow;
+    std::vector<QStringList> pages;
+    report->Start();
+    const int previews = previewsWhile(
+        [&](QWidget&) {
+            for (int n = 1; n <= report->PreviewQueue.Count(); ++n)
+                pages.push_back(report->PreviewQueue.Read(n).lines());
+        },
+        [&] { return report.isNull(); });
+    EXPECT_EQ(previews, 1);
+    ASSERT_EQ(pages.size(), 2u);
+    QStringList details;
+    for (const QStringList& page : pages) {
+        ASSERT_GE(page.size(), 4);
+        EXPECT_EQ(page[0], "Report the Log File");
+        EXPECT_EQ(page[1], "Date : 08/12/2026 Time : 10:30:00");
+        EXPECT_EQ(page[2], "Name Date IdNr Login Time Log Out Time");
+        details << page.mid(3, page.size() - 4);
+    }
+    EXPECT_EQ(pages[0].last(), "Page 1");
+    EXPECT_EQ(pages[1].last(), "Page 2");
+    ASSERT_EQ(details.size(), 81);
+    EXPECT_EQ(details[0], "User 79 20/09/2026 1 10:00:00 10:30:00");
+    EXPECT_EQ(details[78], "User 1 07/12/2026 1 10:00:00 10:30:00");
+    EXPECT_EQ(details[79], "Running 08/12/2026 1 08:00:00") << "no log-out time shows";
+    EXPECT_EQ(details[80], "User 0 08/12/2026 1 10:00:00 10:30:00");
+    EXPECT_EQ(LOG.NAME.str(), "highlighted");
+}
+
+// One press, one report; the preview saves it as a PDF file.
+TEST_F(LogbookTest, PrintFromTheWindowShowsOneReportThatSavesAsPdf) {
+    addEntry("Only", 0, 9);
+    B& b = open();
+    ASSERT_TRUE(b.C().IsEnabled(B::PrintButton));
+    const int windows = WindowRegistry::Count();
+    bool shown = false;
+    press(B::PrintButton);
+    const int previews = previewsWhile(
+        [&](QWidget& preview) {
+            shown = true;
+            host.answerFile(dataPath("logbook"));
+            preview.findChild<QAction*>(QStringLiteral("item%1").arg(PreviewWindow::SavePdfItem))
+                ->trigger();
+        },
+        [&] { return shown && WindowRegistry::Count() == windows; });
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(host.dialogs().back().start.endsWith("/PrintLog.pdf"));
+    EXPECT_TRUE(readFile("logbook.pdf").startsWith("%PDF"));
+    EXPECT_TRUE(host.messages().empty());
 }
 
 } // namespace

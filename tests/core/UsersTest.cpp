@@ -181,6 +181,21 @@ TEST_F(UsersTest, FormStoresWhatIsTypedCutToTheFieldsAndAllowsTwinNames) {
     EXPECT_TRUE(host.messages().empty());
 }
 
+// What was cut to the fields on the way in is cut the same way at the logon: the user types
+// the whole name and password, in any case, and is let in.
+TEST_F(UsersTest, ALongUnicodeUserLogsOnWithWhatHeTyped) {
+    const QString name = QStringLiteral("Łukasz \"Żółw\" O'Brien-Ørsted");
+    const QString password = QStringLiteral("pässwörd mit \"Zitat\" und 'so' weiter");
+    addUser(name, password, 1);
+    EXPECT_EQ(IDE.Name.str(), name.left(20));
+    EXPECT_EQ(LogonCheck::attempt(name, password), LogonCheck::Outcome::Accepted);
+    EXPECT_EQ(LogonCheck::attempt(name.left(20), password.toUpper()),
+              LogonCheck::Outcome::Accepted);
+    EXPECT_EQ(LogonCheck::attempt(name, password.left(19)), LogonCheck::Outcome::WrongPassword);
+    EXPECT_EQ(LogonCheck::attempt(name.left(19), password), LogonCheck::Outcome::UnknownUser);
+    EXPECT_EQ(LogonCheck::attempt(name, QString()), LogonCheck::Outcome::WrongPassword);
+}
+
 TEST_F(UsersTest, FormRefusesAnEmptyOrBlankPassword) {
     open();
     QStringList said;
@@ -218,6 +233,7 @@ TEST_F(UsersTest, TheLastUserOfLevelThreeIsNeitherDeletedNorLowered) {
         chooseLevel(form, 1);
         click(form, F::OkButton);
         said = messageTexts();
+        host.answer(ButtonNo); // the changes are not saved
         click(form, F::CancelButton);
     });
     press(B::ChangeButton);
