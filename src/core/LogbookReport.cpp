@@ -34,12 +34,12 @@ LogbookReport::LogbookReport(const LogRecord& entry) : Entry(entry) {
     const PageUnits headTop = mm(11);
     l.PageHeader = Band(headTop + line + mm(3));
     l.PageHeader.Text(0, 0, mm(100), QStringLiteral("Report the Log File"), title)
-        .Text(mm(118), mm(1), mm(12), QStringLiteral("Date :"), small)
+        .Text(mm(112), mm(1), mm(12), QStringLiteral("Date :"), small)
         .Value(
-            mm(130), mm(1), mm(22), [this] { return number(Date); }, QStringLiteral("@D6B"), small)
-        .Text(mm(154), mm(1), mm(12), QStringLiteral("Time : "), small)
+            mm(124), mm(1), mm(22), [this] { return number(Date); }, QStringLiteral("@D6B"), small)
+        .Text(mm(148), mm(1), mm(12), QStringLiteral("Time : "), small)
         .Value(
-            mm(166), mm(1), mm(14), [this] { return number(Time); }, QStringLiteral("@T4B"), small)
+            mm(160), mm(1), mm(20), [this] { return number(Time); }, QStringLiteral("@T4B"), small)
         .Text(at(name), headTop, wide(name), QStringLiteral("Name"), head)
         .Text(at(date), headTop, wide(date), QStringLiteral("Date"), head)
         .Text(at(id), headTop, wide(id), QStringLiteral("IdNr"), head, Align::Right)
