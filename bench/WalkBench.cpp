@@ -17,7 +17,9 @@ constexpr int TopDirectories = 50;
 constexpr int SubDirectories = 100; // under each top directory
 constexpr int FilesPerDirectory = 20;
 
-bool makeTree(const QString& root) {
+} // namespace
+
+bool WalkBench::makeTree(const QString& root) {
     const QString done = root + "/.complete";
     if (QFileInfo::exists(done)) return true;
     for (int t = 0; t < TopDirectories; ++t)
@@ -34,6 +36,8 @@ bool makeTree(const QString& root) {
     QFile mark(done);
     return mark.open(QIODevice::WriteOnly);
 }
+
+namespace {
 
 TreeWalk::Summary walk() {
     TreeWalk walker(QStringLiteral("D:\\"), QString(), {QStringLiteral("*.*")});

@@ -1,10 +1,10 @@
 // Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
 // manager and measures inserts, full reads, fetches and file size; then the text viewer on
-// a file of 1 GB and the walk over a tree of 100,000 entries. Prints one line per figure,
-// "name value unit", so runs can be compared.
+// a file of 1 GB, the walk over a tree of 100,000 entries and the import of 100,000 scanned
+// files. Prints one line per figure, "name value unit", so runs can be compared.
 //
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
-//                  [--only catalogue,search,admin,viewer,walk,rename]
+//                  [--only catalogue,search,admin,viewer,walk,import,rename]
 //
 // "search" alone builds (or reuses) the catalogues and times only the search on them;
 // "admin" alone times only the deletion of a medium, the backup and the restore.
@@ -12,6 +12,7 @@
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
 #include "bench/ClassRenameBench.h"
+#include "bench/ImportBench.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
 #include "bench/TextViewBench.h"
@@ -213,7 +214,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
-    QStringList groups = {"catalogue", "viewer", "walk", "rename"};
+    QStringList groups = {"catalogue", "viewer", "walk", "import", "rename"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
@@ -226,7 +227,7 @@ int main(int argc, char** argv) {
             groups = args[++i].split(',');
         } else {
             std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
-                                 "[--only catalogue,search,admin,viewer,walk,rename]\n");
+                                 "[--only catalogue,search,admin,viewer,walk,import,rename]\n");
             return 2;
         }
     }
@@ -242,6 +243,7 @@ int main(int argc, char** argv) {
         }
     if (groups.contains("viewer")) TextViewBench::run(keep);
     if (groups.contains("walk")) WalkBench::run(keep);
+    if (groups.contains("import")) ImportBench::run(keep);
     if (groups.contains("rename")) {
         QTemporaryDir temp;
         const RenameTimes rename = classRename(temp.path(), 100000);

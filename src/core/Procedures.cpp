@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveReportWindows.h"
 #include "archive/BrowsTabel.h"
+#include "archive/PrintClass.h"
 #include "archive/UpdateArchief.h"
 #include "core/BrowsLog.h"
 #include "core/BrowsUsers.h"
@@ -10,7 +11,9 @@
 #include "core/UpdatePass.h"
 #include "framework/window/Requests.h"
 #include "producers/BrowsProducer.h"
+#include "producers/PrintProducers.h"
 #include "scan/DriveConfiguration.h"
+#include "scan/ScanResults.h"
 #include "search/SearchWindow.h"
 
 #include <map>
@@ -42,9 +45,9 @@ constexpr Listing listings[] = {
     {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
-    {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
-    {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
-    {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintProducers, Way::OwnThread, [] { PrintProducers(); }, nullptr},
+    {Procedure::PrintClasses, Way::OwnThread, [] { PrintClass(); }, nullptr},
+    {Procedure::ScanResults, Way::OwnThread, ScanResults, nullptr},
     {Procedure::Search, Way::OwnThread, [] { Search(); }, nullptr},
     {Procedure::NewCd, Way::CallersThread, nullptr, addToArchive<1>},
     {Procedure::NewDisk, Way::CallersThread, nullptr, addToArchive<2>},

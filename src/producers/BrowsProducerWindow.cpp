@@ -20,8 +20,7 @@
 
 namespace {
 
-constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support",
-                                               "PRD:Phone"};
+constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support", "PRD:Phone"};
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "core/SettingKeys.h"
 #include "framework/host/Host.h"
 #include "framework/textview/TextLines.h"
+#include "framework/textview/TextPrinter.h"
 
 #include <QGridLayout>
 
@@ -20,7 +21,7 @@ int ReadTextFileWindow::Init() {
     build();
     if (!viewer_.Init(*this, List, fileName_, *Errors)) return LevelFatal;
     viewer_.AddSearcher();
-    // Printing a range of lines comes with the report pages; until then it stays off.
+    viewer_.AddPrinter(TextPrinter::Print);
     C().Enable(SearchButton, viewer_.HasSearcher());
     C().Enable(PrintButton, viewer_.HasPrinter());
     applyColour();

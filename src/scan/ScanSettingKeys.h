@@ -10,5 +10,6 @@ inline constexpr SettingKey ScanDriveSel{"System", "ScanDriveSel", ""};
 inline constexpr SettingKey ScanOptionSel{nullptr, "ScanOptionSel", "1"};
 inline constexpr SettingKey TextContent{nullptr, "TextContent", "1"};
 inline constexpr SettingKey RunProgram{nullptr, "RunProgram", ""};
+inline constexpr SettingKey ScanList{nullptr, "ScanList", ""};
 
 } // namespace Settings

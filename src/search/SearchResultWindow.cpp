@@ -14,6 +14,7 @@
 #include "search/ResultModel.h"
 #include "search/ResultTitles.h"
 #include "search/RowLaunch.h"
+#include "search/SearchReportWindow.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -22,9 +23,6 @@
 namespace {
 
 constexpr qint32 DefaultColour = 12567173;
-
-// The report is not part of the program yet: printing stays off until it is.
-constexpr bool ReportBuilt = false;
 
 // The question of the latest search, for a window that is open already.
 SearchResultWindow::Question& latest() {
@@ -86,7 +84,6 @@ void SearchResultWindow::build() {
     C().button(PropertiesButton, QStringLiteral("&Properties")).at(1, 2);
     C().button(CloseButton, QStringLiteral("&Close")).at(1, 3);
     C().button(HelpButton, QStringLiteral("&Help")).at(1, 4);
-    if (!ReportBuilt) C().Disable(PrintButton);
     if (!OpenArchiveForm) C().Disable(PropertiesButton);
     C().Hide(ActionButton);
 
@@ -221,14 +218,21 @@ void SearchResultWindow::properties() {
     OpenArchiveForm(model_->list().row(size_t(row)).archiveNr);
 }
 
+// The matches in the order shown.
+void SearchResultWindow::print() {
+    search::SearchReport(model_->list(), question_.from, question_.till, question_.phrase,
+                         question_.subjectLabel);
+}
+
 void SearchResultWindow::popup() {
-    const QString items = QString(OpenArchiveForm ? "" : "~") + "&Properties|-|" +
-                          QString(ReportBuilt ? "" : "~") + "P&rint|-|&Help|-|&Close";
+    const QString items =
+        QString(OpenArchiveForm ? "" : "~") + "&Properties|-|P&rint|-|&Help|-|&Close";
     switch (Host::instance().popupMenu(items)) {
     case 1:
         properties();
         break;
     case 2:
+        print();
         break;
     case 3:
         Host::instance().showHelp(QStringLiteral("Wareloft Program"));
@@ -248,6 +252,9 @@ int SearchResultWindow::TakeAccepted() {
         return LevelNotify;
     case PropertiesButton:
         properties();
+        return LevelNotify;
+    case PrintButton:
+        print();
         return LevelNotify;
     case HelpButton:
         Host::instance().showHelp(QLatin1String(HelpKeyword));

@@ -47,6 +47,7 @@ private:
     void rowChanged();
     void runAction();
     void properties();
+    void print();
     void popup();
     int currentRow() const;
 

@@ -2,12 +2,7 @@
 #include "core/Procedures.h"
 #include "framework/report/PreviewWindow.h"
 #include "support/ArchiveFixture.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QTimer>
+#include "support/ReportCapture.h"
 
 namespace {
 
@@ -26,45 +21,12 @@ protected:
         EXPECT_EQ(Access::Archief().TryInsert(), LevelBenign);
         return ARC.NR;
     }
-    // Starts a report and waits for its end; the pages it shows in the preview are kept,
-    // one list of lines a page, and the preview is left.
-    void run(ReportRunner* report) {
-        QPointer<ReportRunner> alive(report);
-        shown.clear();
-        previews = 0;
-        // The preview runs a loop of its own inside the report's: watched by a timer.
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == "_PreviewWindow_" && w->isVisible() && alive &&
-                    shown.empty()) {
-                    ++previews;
-                    for (int n = 1; n <= alive->PreviewQueue.Count(); ++n)
-                        shown.push_back(alive->PreviewQueue.Read(n).lines());
-                    w->findChild<QAction*>(QStringLiteral("item%1").arg(PreviewWindow::ExitItem))
-                        ->trigger();
-                }
-        });
-        watch.start(5);
-        report->Start();
-        QElapsedTimer waited;
-        waited.start();
-        while (alive && waited.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        EXPECT_TRUE(alive.isNull()) << "the report did not end";
-        settleEvents();
-    }
-    // The detail lines of every page: what stands between the column heads and the page
-    // number.
-    QStringList details(int headLines) const {
-        QStringList out;
-        for (const QStringList& page : shown)
-            out << page.mid(headLines, page.size() - headLines - 1);
-        return out;
-    }
+    void run(ReportRunner* report) { capture.run(report); }
+    QStringList details(int headLines) const { return capture.details(headLines); }
 
-    std::vector<QStringList> shown;
-    int previews = 0;
+    ReportCapture capture;
+    std::vector<QStringList>& shown = capture.shown;
+    int& previews = capture.previews;
 };
 
 TEST_F(ArchiveReportWindowsTest, TheDatabaseListHasEveryEntryWithAClassInClassOrder) {

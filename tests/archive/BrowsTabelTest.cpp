@@ -3,6 +3,7 @@
 #include "archive/BrowsTabelWindow.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
+#include "core/Procedures.h"
 #include "framework/window/Keys.h"
 #include "framework/window/WindowRegistry.h"
 #include "support/CatalogueTest.h"
@@ -101,6 +102,18 @@ TEST_F(BrowsTabelTest, WhileTheArchiveListRunsClassesAreNotRenamedOrDeleted) {
     host.answerPopup(0);
     post(EventKind::AlertKey, W::List, Keys::MouseRight);
     EXPECT_EQ(host.dialogs().back().detail, "&Insert|-|Close");
+}
+
+TEST_F(BrowsTabelTest, PrintStartsTheClassReportOnAThreadOfItsOwn) {
+    std::vector<Way> started;
+    Procedures::Substitute(Procedure::PrintClasses, [&](Way way) { started.push_back(way); });
+    W& b = open();
+    EXPECT_TRUE(b.C().IsEnabled(W::PrintButton));
+    post(EventKind::Accepted, W::PrintButton);
+    Procedures::Substitute(Procedure::PrintClasses, {});
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0], Way::OwnThread);
+    EXPECT_TRUE(w) << "the list stays open";
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // A process that deletes one CD of a data directory and tells how far it got, line by line,
-// so that a test can end it at any moment: wareloft-test-child DIR CDNR
+// so that a test can end it at any moment: wareloft-test-child DIR CDNR. With "import" first
+// it imports a drive instead (see ImportChild.cpp).
+#include "ImportChild.h"
 #include "archive/MediumDeletion.h"
 #include "core/DataFiles.h"
 #include "core/Process.h"
@@ -12,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "import") == 0) return importChild(argc, argv);
     if (argc != 3) return 2;
     ConsoleHost host;
     Host::install(&host);

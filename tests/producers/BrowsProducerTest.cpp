@@ -4,6 +4,7 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
+#include "core/Procedures.h"
 #include "framework/window/Keys.h"
 #include "framework/window/WindowRegistry.h"
 #include "producers/BrowsProducerWindow.h"
@@ -130,10 +131,10 @@ TEST_F(BrowsProducerTest, WebsiteOpensTheHighlightedProducersSite) {
 
 TEST_F(BrowsProducerTest, PopupAddsPrintAndCloseAndColumnsAreKept) {
     W& b = open();
-    host.answerPopup(5); // Insert, Change, Delete, Print (greyed), Close
+    host.answerPopup(5); // Insert, Change, Delete, Print, Close
     post(EventKind::AlertKey, W::List, Keys::MouseRight);
     ASSERT_FALSE(host.dialogs().empty());
-    EXPECT_EQ(host.dialogs().back().detail, "&Insert|&Change|&Delete|-|~Print|-|Close");
+    EXPECT_EQ(host.dialogs().back().detail, "&Insert|&Change|&Delete|-|Print|-|Close");
     settleEvents();
     EXPECT_FALSE(w) << "Close closed the list";
     const QString kept = ini.Fetch("System", "ProducerBrowse");
@@ -166,6 +167,18 @@ TEST_F(BrowsProducerTest, SelectModeReturnsTheChosenProducer) {
     open(); // a list from the menu is open: the lookup cannot open a second one
     EXPECT_EQ(ProducerChoice::choose(), ProducerChoice::Outcome::Cancelled);
     EXPECT_TRUE(w);
+}
+
+TEST_F(BrowsProducerTest, PrintStartsTheProducerReportOnAThreadOfItsOwn) {
+    std::vector<Way> started;
+    Procedures::Substitute(Procedure::PrintProducers, [&](Way way) { started.push_back(way); });
+    W& b = open();
+    EXPECT_TRUE(b.C().IsEnabled(W::PrintButton));
+    post(EventKind::Accepted, W::PrintButton);
+    Procedures::Substitute(Procedure::PrintProducers, {});
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0], Way::OwnThread);
+    EXPECT_TRUE(w) << "the list stays open";
 }
 
 } // namespace

@@ -51,7 +51,7 @@ TEST_F(FileViewerTest, TextFileIsShownAndItsContentOffered) {
         EXPECT_EQ(lines->palette().color(QPalette::Base), QColor(0x85, 0xC2, 0xBF))
             << "the default list colour";
         EXPECT_TRUE(control<QPushButton>(w, ReadTextFileWindow::SearchButton)->isEnabled());
-        EXPECT_FALSE(control<QPushButton>(w, ReadTextFileWindow::PrintButton)->isEnabled());
+        EXPECT_TRUE(control<QPushButton>(w, ReadTextFileWindow::PrintButton)->isEnabled());
         EXPECT_FALSE(control<QPushButton>(w, ReadTextFileWindow::AddToArchiveButton)->isHidden());
         EXPECT_TRUE(GLO.Threads.isOpen(Instance::TextViewer));
         click(w, ReadTextFileWindow::HelpButton);

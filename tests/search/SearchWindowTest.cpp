@@ -4,6 +4,7 @@
 #include "framework/DayNumbers.h"
 #include "framework/window/WindowRegistry.h"
 #include "search/ResultModel.h"
+#include "search/SearchReportWindow.h"
 #include "search/SearchResultWindow.h"
 #include "support/CatalogueTest.h"
 
@@ -301,4 +302,34 @@ TEST_F(SearchWindowTest, AFileOffADriveRootAsksForTheDrive) {
     EXPECT_EQ(host.shellOpened(), QStringList{"E:\\" + r->action().command});
     EXPECT_TRUE(host.hostPath(host.shellOpened().value(0)).endsWith("cd/readme.zip"));
     EXPECT_EQ(ini.Fetch("System", "RunProgram"), "E:\\") << "the drive is proposed next time";
+}
+
+TEST_F(SearchWindowTest, PrintShowsTheMatchesInTheirOwnPreviewNamedAfterTheSearch) {
+    S* w = open();
+    ASSERT_NE(w, nullptr);
+    R* r = search(*w, 4, "kestrel");
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->C().IsEnabled(R::PrintButton));
+    QString title;
+    whenShown("SearchReport", [&](QWidget& preview) {
+        title = preview.window()->windowTitle();
+        preview
+            .findChild<QAbstractButton*>(
+                QStringLiteral("control%1").arg(SearchReportWindow::CancelButton))
+            ->click();
+    });
+    press(*r, R::PrintButton);
+    EXPECT_EQ(title, "Results of search for phrase kestrel in Producer");
+    EXPECT_TRUE(r->TopLevel().isVisible()) << "the results stay open";
+
+    host.answerPopup(2); // P&rint, from the list's popup
+    whenShown("SearchReport", [&](QWidget& preview) {
+        preview
+            .findChild<QAbstractButton*>(
+                QStringLiteral("control%1").arg(SearchReportWindow::CancelButton))
+            ->click();
+    });
+    r->view().customContextMenuRequested({});
+    settleEvents();
+    EXPECT_EQ(host.dialogs().back().detail, "&Properties|-|P&rint|-|&Help|-|&Close");
 }

@@ -1,6 +1,7 @@
 #include "framework/report/PreviewWindow.h"
 
 #include "framework/host/Host.h"
+#include "framework/report/OutputSteps.h"
 #include "framework/report/PageSelection.h"
 #include "framework/report/PreviewDialogs.h"
 #include "framework/report/PreviewPages.h"
@@ -11,16 +12,13 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -28,35 +26,6 @@ namespace {
 
 const QString Caption = QStringLiteral("Report Preview");
 constexpr int LeastZoom = 10, MostZoom = 400; // a user's percentage
-
-// How far a long output has come, with a Cancel button; the windows stay painted meanwhile.
-class OutputProgress {
-public:
-    OutputProgress(QWidget* parent, const QString& doing) : doing_(doing) {
-        dialog_ = new QProgressDialog(parent);
-        dialog_->setObjectName(QStringLiteral("OutputProgress"));
-        dialog_->setWindowTitle(Caption);
-        dialog_->setCancelButtonText(QStringLiteral("&Cancel"));
-        dialog_->setMinimumDuration(400);
-        dialog_->setWindowModality(Qt::WindowModal);
-        dialog_->setAutoClose(false);
-        dialog_->setAutoReset(false);
-    }
-    ~OutputProgress() { delete dialog_; }
-    PrintService::Progress Callback() {
-        return [this](int done, int total) {
-            dialog_->setMaximum(total);
-            dialog_->setLabelText(doing_.arg(done).arg(total));
-            dialog_->setValue(done);
-            QCoreApplication::processEvents();
-            return !dialog_->wasCanceled();
-        };
-    }
-
-private:
-    QString doing_;
-    QProgressDialog* dialog_;
-};
 
 } // namespace
 
@@ -315,7 +284,7 @@ void PreviewWindow::Print() {
     bool printed;
     {
         const BusyCursor busy;
-        OutputProgress progress(main_, QStringLiteral("Printing page %1 of %2"));
+        OutputProgress progress(main_, Caption, QStringLiteral("Printing page %1 of %2"));
         printed = PrintService::Print(pages_, selection, PrintService::Printer(), error,
                                       progress.Callback());
     }
@@ -335,20 +304,12 @@ void PreviewWindow::SavePdf() {
         message(error, QStringLiteral("Pages to Print"));
         return;
     }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString name = (p_.DocumentName.isEmpty() ? QStringLiteral("Report") : p_.DocumentName) +
-                         QStringLiteral(".pdf");
-    QString path = Host::instance().fileDialog(QStringLiteral("Save as PDF"),
-                                               QStringLiteral("PDF files|*.pdf"),
-                                               QDir(folder).filePath(name), true);
+    const QString path = AskPdfPath(p_.DocumentName);
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        path += QStringLiteral(".pdf");
     bool saved;
     {
         const BusyCursor busy;
-        OutputProgress progress(main_, QStringLiteral("Saving page %1 of %2"));
+        OutputProgress progress(main_, Caption, QStringLiteral("Saving page %1 of %2"));
         saved = PrintService::SavePdf(pages_, selection, path, error, progress.Callback());
     }
     if (!saved) {

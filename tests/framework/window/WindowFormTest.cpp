@@ -263,7 +263,7 @@ TEST_F(WindowFormTest, HistoryKeyPutsBackTheValueOfTheLastCompletedForm) {
     settle();
     EXPECT_EQ(entry->text(), "Alpha");
     EXPECT_EQ(file->record.Name.str(), "Alpha");
-    host.answer(ButtonNo); // the value put back is a change: it is not saved
+    host.answer(ButtonYes); // the recalled value is a change: let it go
     press(*second, CancelButton);
     EXPECT_FALSE(second);
 }
