@@ -4,9 +4,10 @@
 // files. Prints one line per figure, "name value unit", so runs can be compared.
 //
 //   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
-//                  [--only catalogue,search,viewer,walk,import,rename]
+//                  [--only catalogue,search,admin,viewer,walk,import,rename]
 //
-// "search" alone builds (or reuses) the catalogues and times only the search on them.
+// "search" alone builds (or reuses) the catalogues and times only the search on them;
+// "admin" alone times only the deletion of a medium, the backup and the restore.
 
 #include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
@@ -37,6 +38,7 @@
 namespace {
 
 bool onlySearch = false;
+bool onlyAdmin = false;
 
 } // namespace
 
@@ -136,6 +138,17 @@ std::pair<double, double> backupAndRestore(store::RecordStore& store, const QStr
     return {backup, seconds};
 }
 
+// The reads and fetches of the whole archive.
+void readAndFetch(qint64 entries, const QString& label) {
+    qint64 growth = 0;
+    printFigure("read_record_order_" + label, readAll(0, entries, growth), "records/s");
+    printFigure("read_memory_growth_" + label, double(growth), "KiB");
+    printFigure("read_keynaam_" + label, readAll(ArcKey::KeyNaam, entries, growth), "records/s");
+    printFigure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
+    printFigure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
+    printFigure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+}
+
 bool runSize(qint64 entries, const QString& keepDir) {
     QTemporaryDir temp;
     const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
@@ -163,14 +176,7 @@ bool runSize(qint64 entries, const QString& keepDir) {
         arc.Close();
         return true;
     }
-
-    qint64 growth = 0;
-    printFigure("read_record_order_" + label, readAll(0, entries, growth), "records/s");
-    printFigure("read_memory_growth_" + label, double(growth), "KiB");
-    printFigure("read_keynaam_" + label, readAll(ArcKey::KeyNaam, entries, growth), "records/s");
-    printFigure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
-    printFigure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
-    printFigure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+    if (!onlyAdmin) readAndFetch(entries, label);
     // A medium of one twentieth of the archive: 50k entries in 1M.
     printFigure("delete_medium_" + sizeLabel(entries / 20),
                 deleteMedium(process.store(), entries / 20), "s");
@@ -178,6 +184,7 @@ bool runSize(qint64 entries, const QString& keepDir) {
     printFigure("backup_" + label, backup, "s");
     printFigure("restore_" + label, restore, "s");
     arc.Close();
+    if (onlyAdmin) return true;
     printFigure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
     arc.Open();
     arc.UseFile();
@@ -205,7 +212,7 @@ int main(int argc, char** argv) {
             groups = args[++i].split(',');
         } else {
             std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
-                                 "[--only catalogue,search,viewer,walk,import,rename]\n");
+                                 "[--only catalogue,search,admin,viewer,walk,import,rename]\n");
             return 2;
         }
     }
@@ -213,10 +220,11 @@ int main(int argc, char** argv) {
     Host::install(&host);
     bool ok = true;
     onlySearch = groups.contains("search") && !groups.contains("catalogue");
-    if (groups.contains("catalogue") || groups.contains("search"))
+    onlyAdmin = groups.contains("admin") && !groups.contains("catalogue") && !onlySearch;
+    if (groups.contains("catalogue") || groups.contains("search") || onlyAdmin)
         for (qint64 n : sizes) {
             ok = ok && runSize(n, keep);
-            if (ok && !onlySearch) NumberingBench::run(n, sizeLabel(n));
+            if (ok && !onlySearch && !onlyAdmin) NumberingBench::run(n, sizeLabel(n));
         }
     if (groups.contains("viewer")) TextViewBench::run(keep);
     if (groups.contains("walk")) WalkBench::run(keep);

@@ -5,21 +5,13 @@
 #include "core/ListSettings.h"
 #include "core/Logbook.h"
 #include "core/Notices.h"
+#include "core/PrintLog.h"
 #include "core/SettingKeys.h"
 #include "framework/browse/BrowseList.h"
 #include "framework/host/Host.h"
 #include "framework/window/BusyCursor.h"
 
 #include <QGridLayout>
-
-namespace {
-
-// Whether the logbook report can be run; until it can, "&Print" stays disabled.
-bool canPrint() {
-    return false;
-}
-
-} // namespace
 
 void BrowsLog() {
     (new BrowsLogWindow)->Start();
@@ -63,10 +55,8 @@ void BrowsLogWindow::build() {
     ListSettings::restoreFormat(*list_, Settings::LoginBrowse, Format, fields);
     browse_.SelectControl = SelectButton;
     browse_.HideSelect = true;
-    if (canPrint()) {
-        browse_.PrintControl = PrintButton;
-        browse_.PrintProcedure = Report;
-    }
+    browse_.PrintControl = PrintButton;
+    browse_.PrintProcedure = Report;
 }
 
 int BrowsLogWindow::Kill() {
@@ -80,8 +70,14 @@ int BrowsLogWindow::Kill() {
 void BrowsLogWindow::Reset(bool force) {
     WindowController::Reset(force);
     const bool entries = !browse_.ListQueue.empty();
-    C().Enable(PrintButton, entries && canPrint());
+    C().Enable(PrintButton, entries);
     C().Enable(EmptyButton, entries);
+}
+
+int BrowsLogWindow::RunProcedure(int procedure, int request) {
+    if (procedure != Report) return WindowController::RunProcedure(procedure, request);
+    PrintLog();
+    return RequestCompleted;
 }
 
 int BrowsLogWindow::TakeAccepted() {

@@ -27,6 +27,7 @@ public:
 
     int Init() override;
     int Kill() override;
+    int RunProcedure(int procedure, int request) override;
     void Reset(bool force = false) override;
     int TakeAccepted() override;
     int TakeWindowEvent() override;
