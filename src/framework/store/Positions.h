@@ -21,8 +21,9 @@ struct Ordering {
     bool operator==(const Ordering& o) const;
 };
 
-// The components an order sorts by.
+// The components an order sorts by; the order must outlive them.
 const std::vector<KeyPart>& orderParts(const FileDef& def, const Ordering& order);
+const std::vector<KeyPart>& orderParts(const FileDef& def, Ordering&& order) = delete;
 // False when the order names a key or a field the file does not have.
 bool validOrder(const FileDef& def, const Ordering& order);
 

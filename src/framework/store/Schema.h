@@ -30,6 +30,7 @@ public:
     const std::vector<KeyPart>& partsOf(const Ordering& order) const {
         return orderParts(def_, order);
     }
+    const std::vector<KeyPart>& partsOf(Ordering&& order) const = delete;
 
     QByteArray qualified(const char* table) const;
     QByteArray table() const { return qualified(nullptr); }
