@@ -355,6 +355,19 @@ int ViewManager::PositionAtStart() {
     return View->setOrder(ReadOrder()) == store::Ok ? LevelBenign : LevelFatal;
 }
 
+std::unique_ptr<store::Cursor> ViewManager::CopyOfView() {
+    if (!Opened && Open() != LevelBenign) return nullptr;
+    std::unique_ptr<store::Cursor> copy = File->File->cursor();
+    copy->setSkipMemos(true);
+    if (!filterText_.isEmpty()) {
+        const filter::Parsed parsed =
+            filter::parse(filterText_, File->File->def(), filter::isBound);
+        if (parsed.ok()) copy->setFilter(parsed.tree, filter::boundValue);
+    }
+    copy->setOrder(ReadOrder());
+    return copy;
+}
+
 qint64 ViewManager::Count() {
     if (!Opened && Open() != LevelBenign) return -1;
     View->setOrder(ReadOrder());

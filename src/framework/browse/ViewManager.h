@@ -103,6 +103,9 @@ public:
     // The order the view reads in: the key's records, sorted as the order expression says.
     store::Ordering ReadOrder() const;
     store::Cursor* Cursor() { return View.get(); }
+    // A cursor of its own that reads the view as it stands now: its records, filter and
+    // order, memos left out. Null when the view cannot be opened.
+    std::unique_ptr<store::Cursor> CopyOfView();
 
     RelationGuard* Primary = nullptr;
     FileManager* File = nullptr;
