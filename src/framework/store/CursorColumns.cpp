@@ -114,7 +114,9 @@ int SqlCipherCursor::readSegment(const Segment& segment, Direction dir, const Ke
             schema.blank(order_.by.front().field, segment.kind == Segment::Blank);
         condition.text = condition.text.isEmpty() ? part : part + " AND " + condition.text;
     }
-    const int index = segment.indexed ? leadingKey() : drive_;
+    // Without an index that sorts alike, one pass over the records: an index that merely
+    // holds them (an optional key's) would cost a look-up per record.
+    const int index = segment.indexed ? leadingKey() : drive_ ? drive_ : Schema::NoIndex;
     if (!from)
         return runRange(order_, dir, -1, nullptr, limit, batch_, batchLength_, &condition, index);
     if (!segment.indexed)

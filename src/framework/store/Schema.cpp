@@ -121,6 +121,7 @@ QByteArray Schema::selectList(bool memos) const {
 QByteArray Schema::from(int index) const {
     QByteArray out = " FROM " + table();
     if (index > 0) out += " INDEXED BY " + keyName(index);
+    if (index == NoIndex) out += " NOT INDEXED";
     return out;
 }
 

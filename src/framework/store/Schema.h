@@ -65,7 +65,9 @@ public:
     // The condition that leaves out the records an optional key does not hold; empty for a
     // key that holds every record.
     QByteArray keyPredicate(int key) const { return key == 0 ? QByteArray() : predicate(key); }
-    // "FROM table", with the index that must be used when one is named.
+    // "FROM table", with the index that must be used when one is named; none at all for
+    // NoIndex (a pass over the records beats a look-up for each entry of an index).
+    static constexpr int NoIndex = -1;
     QByteArray from(int index) const;
     QByteArray columnOf(int field) const { return column(field); }
     QByteArray readRecord(bool memos) const; // record number ?1

@@ -239,7 +239,7 @@ int SqlCipherCursor::runRange(const Ordering& order, Direction dir, int depth, c
         // A named index finds the records; the order's own otherwise (none for an order
         // sorted by other fields).
         const int use = index ? index : order.ownOrder() ? key : 0;
-        if (index && index != key) {
+        if (index > 0 && index != key) {
             const QByteArray p = schema.keyPredicate(index);
             if (!p.isEmpty()) where = where.isEmpty() ? p : p + " AND " + where;
         }
