@@ -6,6 +6,7 @@
 //
 // Each catalogue is built once under CACHE_DIR and reused by later runs.
 
+#include "bench/CacheDirectory.h"
 #include "bench/Catalogue.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -142,18 +143,18 @@ public:
 };
 
 bool build(const QString& dir, qint64 entries) {
-    if (QFile::exists(dir + "/complete")) return true;
-    QDir(dir).removeRecursively();
-    QDir().mkpath(dir);
+    if (CacheDirectory::complete(dir)) return true;
+    if (!CacheDirectory::prepare(dir)) return false;
     std::fprintf(stderr, "building %lld entries in %s ...\n", entries, qPrintable(dir));
+    bool ok = false;
     {
         Process process(dir);
         Access::Archief().Open();
-        Catalogue::fill(process.store(), entries, Classes);
+        ok = Catalogue::fill(process.store(), entries, Classes);
         Access::Archief().Close();
     }
-    QFile done(dir + "/complete");
-    return done.open(QIODevice::WriteOnly);
+    if (ok) CacheDirectory::markComplete(dir);
+    return ok;
 }
 
 void post(BenchBrowse& w, EventKind kind, int key = 0) {

@@ -27,10 +27,16 @@ QString Catalogue::className(qint64 n, int classes) {
     return QStringLiteral("Class %1").arg(1 + n % classes, 3, 10, QLatin1Char('0'));
 }
 
-void Catalogue::fill(store::RecordStore& store, qint64 entries, int classes) {
+bool Catalogue::fill(store::RecordStore& store, qint64 entries, int classes) {
     FileManager& arc = Access::Archief();
-    arc.UseFile();
-    if (store.begin({arc.File}, 2) != store::Ok) std::fprintf(stderr, "no transaction\n");
+    if (arc.UseFile() != LevelBenign) {
+        std::fprintf(stderr, "Archief.tps could not be opened\n");
+        return false;
+    }
+    if (store.begin({arc.File}, 2) != store::Ok) {
+        std::fprintf(stderr, "no transaction: %s\n", qPrintable(store.status().driverText));
+        return false;
+    }
     for (qint64 n = 1; n <= entries; ++n) {
         ARC.clear();
         const qint64 medium = 1 + n / 2000;
@@ -51,10 +57,17 @@ void Catalogue::fill(store::RecordStore& store, qint64 entries, int classes) {
                                               "installs with SETUP and needs a restart.")
                                    .arg(n)
                                    .repeated(3);
-        if (arc.Insert() != LevelBenign) {
-            std::fprintf(stderr, "insert %lld failed\n", n);
-            break;
+        if (arc.TryInsert() != LevelBenign) {
+            std::fprintf(stderr, "insert %lld failed: %s\n", n,
+                         qPrintable(arc.File->status().driverText));
+            store.rollback();
+            return false;
         }
     }
-    if (store.commit() != store::Ok) std::fprintf(stderr, "commit failed\n");
+    if (store.commit() != store::Ok) {
+        std::fprintf(stderr, "commit failed: %s\n", qPrintable(store.status().driverText));
+        store.rollback();
+        return false;
+    }
+    return true;
 }

@@ -6,6 +6,7 @@
 //
 // The catalogue is built once under CACHE_DIR/1m and reused by later runs.
 
+#include "bench/CacheDirectory.h"
 #include "bench/Catalogue.h"
 #include "core/DataFiles.h"
 #include "core/Installation.h"
@@ -44,10 +45,8 @@ double msSince(qint64 startNs) {
 // ---- the catalogue, built once ----------------------------------------------------------
 
 bool buildCatalogue(const QString& dir) {
-    const QString done = dir + "/complete";
-    if (QFile::exists(done)) return true;
-    QDir(dir).removeRecursively();
-    QDir().mkpath(dir);
+    if (CacheDirectory::complete(dir)) return true;
+    if (!CacheDirectory::prepare(dir)) return false;
     std::fprintf(stderr, "building a catalogue of %lld entries in %s ...\n", Entries,
                  qPrintable(dir));
     ConsoleHost host;
@@ -59,16 +58,17 @@ bool buildCatalogue(const QString& dir) {
         QString report;
         ok = Installation::install({Password, QStringLiteral("Bench Office"), false}, report) ==
              Installation::Installed;
+        if (!ok) std::fprintf(stderr, "%s\n", qPrintable(report.trimmed()));
         if (ok) {
             Access::Archief().Open();
-            Catalogue::fill(process.store(), Entries);
+            ok = Catalogue::fill(process.store(), Entries);
             Access::Archief().Close();
             process.settings().Update(Settings::DriveConfig, 1);
         }
         host.setSettings(nullptr);
     }
     Host::install(nullptr);
-    if (ok) QFile(done).open(QIODevice::WriteOnly);
+    if (ok) CacheDirectory::markComplete(dir);
     return ok;
 }
 

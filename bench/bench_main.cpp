@@ -1,15 +1,25 @@
 // Catalogue benchmark: builds archives of 10k, 100k and 1M entries through the file
-// manager and measures inserts, full reads, fetches and file size. Prints one line per
-// figure, "name value unit", so runs can be compared.
+// manager and measures inserts, full reads, fetches and file size; then the text viewer on
+// a file of 1 GB and the walk over a tree of 100,000 entries. Prints one line per figure,
+// "name value unit", so runs can be compared.
 //
-//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR] [--only search]
+//   wareloft-bench [--sizes 10000,100000,1000000] [--keep DIR]
+//                  [--only catalogue,search,viewer,walk,rename]
+//
+// "search" alone builds (or reuses) the catalogues and times only the search on them.
 
+#include "archive/MediumDeletion.h"
 #include "bench/Catalogue.h"
+#include "bench/ClassRenameBench.h"
 #include "bench/NumberingBench.h"
 #include "bench/SearchBench.h"
+#include "bench/TextViewBench.h"
+#include "bench/WalkBench.h"
+#include "core/Backup.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
+#include "core/Restore.h"
 #include "framework/host/ConsoleHost.h"
 
 #include <QCoreApplication>
@@ -87,7 +97,60 @@ double fetchMicros(int key, qint64 entries, bool byName) {
     return timer.nsecsElapsed() / 1e3 / Fetches;
 }
 
-void runSize(qint64 entries, const QString& keepDir) {
+// Adds a medium of `count` entries and deletes it as the user's "Delete CD/Disk" does;
+// returns seconds.
+double deleteMedium(store::RecordStore& store, qint64 count) {
+    FileManager& arc = Access::Archief();
+    constexpr quint16 Cd = 65000;
+    ArchiefRecord r;
+    arc.File->setOrder(ArcKey::IDkey);
+    quint32 nr = arc.File->previous(r) == store::Ok ? r.NR : 0;
+    store.begin({arc.File}, 5);
+    for (qint64 i = 0; i < count; ++i) {
+        r.clear();
+        r.NR = ++nr;
+        r.CdNr = Cd;
+        r.Naam = Catalogue::fileName(i);
+        r.Soort = "Games";
+        arc.File->add(r);
+    }
+    store.commit();
+    MediumDeletion deletion({Medium::Cd, Cd});
+    QElapsedTimer timer;
+    timer.start();
+    const bool done = deletion.run();
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (!done || deletion.deleted() != count)
+        std::fprintf(stderr, "deleted %d of %lld: %s\n", deletion.deleted(), count,
+                     qPrintable(deletion.failure()));
+    return seconds;
+}
+
+// Backs up the files a restore brings back, then restores them into the open files;
+// the seconds of both, the restore with the checks of every copy.
+std::pair<double, double> backupAndRestore(store::RecordStore& store, const QString& backupDir) {
+    for (FileManager* f : {&Access::Prd(), &Access::IDE(), &Access::SoortTabel()}) {
+        f->Open();
+        f->UseFile();
+    }
+    QDir().mkpath(backupDir);
+    QElapsedTimer timer;
+    timer.start();
+    for (const FileDef* def : Dictionary::files())
+        if (Restore::restoredFiles().contains(def->diskName) &&
+            store.backup(*def, backupDir + "/" + def->diskName) != store::Ok)
+            std::fprintf(stderr, "backup of %s failed\n", qPrintable(def->diskName));
+    const double backup = timer.nsecsElapsed() / 1e9;
+    timer.restart();
+    const Restore::Outcome outcome = Restore::fromDirectory(backupDir);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (outcome.restored != 4) std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
+    for (FileManager* f : {&Access::Prd(), &Access::IDE(), &Access::SoortTabel()})
+        f->Close();
+    return {backup, seconds};
+}
+
+bool runSize(qint64 entries, const QString& keepDir) {
     QTemporaryDir temp;
     const QString dir = keepDir.isEmpty() ? temp.path() : keepDir + "/" + sizeLabel(entries);
     QDir().mkpath(dir);
@@ -101,13 +164,18 @@ void runSize(qint64 entries, const QString& keepDir) {
     // A kept catalogue of the right size is used again.
     arc.UseFile();
     if (arc.File->records() != entries) {
-        Catalogue::fill(process.store(), entries);
+        if (!Catalogue::fill(process.store(), entries)) {
+            std::fprintf(stderr, "the catalogue of %s entries could not be built\n",
+                         qPrintable(label));
+            arc.Close();
+            return false;
+        }
         figure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
     }
     if (onlySearch) {
         SearchBench::run(dir, entries, label, figure);
         arc.Close();
-        return;
+        return true;
     }
 
     qint64 growth = 0;
@@ -117,12 +185,19 @@ void runSize(qint64 entries, const QString& keepDir) {
     figure("read_keynaam_memory_growth_" + label, double(growth), "KiB");
     figure("fetch_idkey_" + label, fetchMicros(ArcKey::IDkey, entries, false), "us");
     figure("fetch_keynaam_" + label, fetchMicros(ArcKey::KeyNaam, entries, true), "us");
+    // A medium of one twentieth of the archive: 50k entries in 1M.
+    figure("delete_medium_" + sizeLabel(entries / 20), deleteMedium(process.store(), entries / 20),
+           "s");
+    const auto [backup, restore] = backupAndRestore(process.store(), dir + "/backup");
+    figure("backup_" + label, backup, "s");
+    figure("restore_" + label, restore, "s");
     arc.Close();
     figure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
     arc.Open();
     arc.UseFile();
     SearchBench::run(dir, entries, label, figure);
     arc.Close();
+    return true;
 }
 
 } // namespace
@@ -131,29 +206,40 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QList<qint64> sizes = {10000, 100000, 1000000};
     QString keep;
+    QStringList groups = {"catalogue", "viewer", "walk", "rename"};
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--sizes" && i + 1 < args.size()) {
             sizes.clear();
             for (const QString& s : args[++i].split(','))
                 sizes << s.toLongLong();
-        } else if (args[i] == "--only" && i + 1 < args.size() && args[i + 1] == "search") {
-            onlySearch = true;
-            ++i;
         } else if (args[i] == "--keep" && i + 1 < args.size()) {
             keep = args[++i];
+        } else if (args[i] == "--only" && i + 1 < args.size()) {
+            groups = args[++i].split(',');
         } else {
-            std::fprintf(stderr,
-                         "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] [--only search]\n");
+            std::fprintf(stderr, "usage: wareloft-bench [--sizes N,N,...] [--keep DIR] "
+                                 "[--only catalogue,search,viewer,walk,rename]\n");
             return 2;
         }
     }
     ConsoleHost host;
     Host::install(&host);
-    for (qint64 n : sizes) {
-        runSize(n, keep);
-        if (!onlySearch) NumberingBench::run(n, sizeLabel(n));
+    bool ok = true;
+    onlySearch = groups.contains("search") && !groups.contains("catalogue");
+    if (groups.contains("catalogue") || groups.contains("search"))
+        for (qint64 n : sizes) {
+            ok = ok && runSize(n, keep);
+            if (ok && !onlySearch) NumberingBench::run(n, sizeLabel(n));
+        }
+    if (groups.contains("viewer")) TextViewBench::run(keep);
+    if (groups.contains("walk")) WalkBench::run(keep);
+    if (groups.contains("rename")) {
+        QTemporaryDir temp;
+        const RenameTimes rename = classRename(temp.path(), 100000);
+        figure("class_rename_100k", rename.seconds, "s");
+        figure("class_rename_100k_processor", rename.processorSeconds, "s");
     }
     Host::install(nullptr);
-    return 0;
+    return ok ? 0 : 1;
 }

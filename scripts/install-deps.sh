@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Wareloft need.
-# Only what is missing is installed; as root or through sudo.
+# Installs the Debian packages that building, testing and running Wareloft need, and any
+# packages named on the command line. Only what is missing is installed; as root or
+# through sudo.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libsqlcipher-dev
     libgtest-dev
     xvfb xauth imagemagick fonts-dejavu-core xdg-utils
+    "$@"
 )
 
 missing=()

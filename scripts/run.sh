@@ -6,10 +6,15 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 demo="$PWD/demo-data"
-if [ ! -f "$demo/IDE.tps" ]; then
-    mkdir -p "$demo"
-    (cd "$demo" && ../build/wareloft --install --password demo \
-        --organization "Demo Office" --demo)
-fi
+mkdir -p "$demo"
+# Exit 1: installed before. An installation that was interrupted is simply finished here.
+status=0
+report=$(cd "$demo" && ../build/wareloft --install --password demo \
+    --organization "Demo Office" --demo 2>&1) || status=$?
+case $status in
+0) echo "$report" ;;
+1) ;;
+*) echo "$report" >&2; exit "$status" ;;
+esac
 cd "$demo"
 exec ../build/wareloft "$@"

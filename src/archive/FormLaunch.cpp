@@ -1,15 +1,8 @@
 #include "archive/FormLaunch.h"
 
-#include "framework/host/Host.h"
+#include "scan/FileViewer.h"
 
-void FormLaunch::run(const QString& path, bool /*local*/, int mode) {
-    switch (mode) {
-    case 2: // the picture viewer, when there is one
-    case 3: // the text viewer, when there is one
-    case 4:
-        Host::instance().shellOpen(path.left(255).trimmed());
-        break;
-    default:
-        break;
-    }
+void FormLaunch::run(const QString& path, bool local, int mode) {
+    if (mode < int(LaunchMode::Picture) || mode > int(LaunchMode::ShellOpen)) return;
+    RunProgram(path, local ? 1 : 0, LaunchMode(mode));
 }

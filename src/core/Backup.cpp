@@ -3,10 +3,10 @@
 #include "core/Dictionary.h"
 #include "core/Notices.h"
 #include "core/Process.h"
+#include "core/SystemOptions.h"
 #include "framework/host/Host.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 const QStringList& Backup::backedUpFiles() {
@@ -31,7 +31,8 @@ bool Backup::runIfDue(const SysRecord& sys) {
     if (!isDue(sys, host.today())) return false;
     host.setCurrentDirectory(Process::instance().directory());
     const QString target = directoryOf(sys);
-    bool copied = !target.isEmpty() && QFileInfo(target).isDir();
+    bool copied = !target.isEmpty() && SystemOptions::checkPath(sys.PATHBACKUPFILES.str()) ==
+                                           SystemOptions::PathState::Usable;
     for (const QString& name : backedUpFiles()) {
         if (!copied) break;
         const FileDef* def = nullptr;

@@ -61,6 +61,10 @@ void FrameRules::readUserChoices() {
     GLO.BarPosition = barPosition(storedNumber(Settings::BarPosition, BarTop));
     GLO.ToolbarShown = storedNumber(Settings::Bar, 1) != 0 ? 1 : 0;
     GLO.UseNotebook = storedNumber(Settings::Viewer, 1) != 0 ? 1 : 0;
+    readBrowseColour();
+}
+
+void FrameRules::readBrowseColour() {
     const int colour = storedNumber(Settings::Color, 0);
     GLO.BrowseColor = colour != 0 ? colour : DefaultBrowseColor;
 }

@@ -25,6 +25,8 @@ int barPosition(int stored);
 // gives the default (top, shown, notebook on, the default list colour); a stored 0 turns
 // the toolbar or the notebook off.
 void readUserChoices();
+// GLO:BrowseColor alone, as a list reads it when it opens.
+void readBrowseColour();
 // GLO:BarPosition, GLO:ToolbarShown and GLO:UseNotebook into the section of GLO:UserName.
 void writeUserChoices();
 // The section of the logged-on user.

@@ -14,11 +14,17 @@ struct Options {
 
 enum Result { Installed = 0, Refused = 1, Failed = 2 };
 
+// Why a password cannot be the first user's: empty or only blanks. Empty when it can.
+QString passwordProblem(const QString& password);
+
 // Whether the directory may be installed: Refused when its users file holds users, Failed
-// when that file cannot be read. Runs inside a Process on the directory.
+// when that file cannot be read. Creates nothing. Runs inside a Process on the directory.
 Result check(QString& report);
 
-// Runs inside a Process on the directory; `report` tells what was done or why not.
+// Runs inside a Process on the directory; `report` tells what was done or why not. The files
+// are made first (each whole or not at all); then every record is written in one step, so
+// that an installation that is interrupted or fails (a full disk) leaves no record behind and
+// can simply be run again.
 Result install(const Options& options, QString& report);
 
 } // namespace Installation

@@ -62,6 +62,7 @@ private:
     void chooseBrowseColor();
     void toggleToolbar();
     void changeUser();
+    void repaintLists();
     void backgroundMenu();
     void close();
 

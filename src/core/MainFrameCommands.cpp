@@ -109,11 +109,26 @@ void MainFrame::CarryOut(const FrameAction& action) {
     if (!Dead) Refresh();
 }
 
+// The leaving user's choices are stored under that user's name before the switch; the new
+// user's are read and shown after it.
 void MainFrame::changeUser() {
+    FrameRules::writeUserChoices();
     if (!ChangeUserStep || !ChangeUserStep()) {
+        loggedOn_ = false; // nobody's choices to store at the end
         close();
         return;
     }
+    FrameRules::readUserChoices();
+    const bool wanted = GLO.ToolbarShown == 1;
+    const bool open = GLO.Threads.isOpen(Instance::Toolbar);
+    if (open != wanted) {
+        toggleToolbar();
+    } else if (ToolbarWindow* toolbar = dynamic_cast<ToolbarWindow*>(
+                   WindowRegistry::Top(int(GLO.Threads.thread(Instance::Toolbar))))) {
+        toolbar->DockAt(GLO.BarPosition);
+    }
+    showWallpaper();
+    repaintLists();
     Refresh();
 }
 
@@ -138,6 +153,10 @@ void MainFrame::chooseBrowseColor() {
     } else {
         GLO.BrowseColor = FrameRules::CancelledBrowseColor; // for this run only
     }
+    repaintLists();
+}
+
+void MainFrame::repaintLists() {
     for (Instance browse : ListWindows)
         if (const int thread = int(GLO.Threads.thread(browse)))
             WindowRegistry::PostGainFocus(thread);

@@ -1,5 +1,7 @@
 #include "core/PrinterSetup.h"
 
+#include "framework/host/Modality.h"
+
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,5 +19,6 @@ bool PrinterSetup::ask(QWidget* parent) {
     // Nothing is printed here: the dialog only chooses.
     for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
         if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    Modality::toOwner(dialog);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -1,7 +1,14 @@
 #include "core/Procedures.h"
 
+#include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
+#include "core/BrowsLog.h"
+#include "core/BrowsUsers.h"
+#include "core/Restore.h"
+#include "core/SystemOptionsWindow.h"
+#include "core/UpdatePass.h"
 #include "framework/window/Requests.h"
+#include "producers/BrowsProducer.h"
 #include "scan/DriveConfiguration.h"
 #include "search/SearchWindow.h"
 
@@ -25,13 +32,14 @@ template <quint8 Kind> void addToArchive() {
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
     {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
-    {Procedure::ProducerBrowse, Way::CallersThread, nullptr, nullptr},
-    {Procedure::ClassBrowse, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Password, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Users, Way::OwnThread, nullptr, nullptr},
-    {Procedure::SystemOptions, Way::CallersThread, nullptr, nullptr},
-    {Procedure::Logbook, Way::OwnThread, nullptr, nullptr},
-    {Procedure::Restore, Way::CallersThread, nullptr, nullptr},
+    {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
+    {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
+    {Procedure::Password, Way::OwnThread, [] { UpdatePass(); }, nullptr},
+    {Procedure::Users, Way::OwnThread, [] { BrowsUsers(); }, nullptr},
+    {Procedure::SystemOptions, Way::CallersThread, [] { SystemOptionsWindow::StartOwn(); },
+     [] { SystemOptionsWindow::RunHere(); }},
+    {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
+    {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},

@@ -29,9 +29,12 @@ void writeLogbookEntry() {
     LOG.DATUM = host.today();
     LOG.LOGINTIME = host.clock();
     LOG.LOGOUTTIME = 0;
-    if (Access::Log().TryInsert() == LevelBenign)
+    if (Access::Log().TryInsert() == LevelBenign) {
         s.logNr = LOG.NR;
-    else
+        s.logId = LOG.ID;
+        s.logDate = LOG.DATUM;
+        s.logTime = LOG.LOGINTIME;
+    } else
         Notices::notice(QStringLiteral("Log update failure"));
 }
 
@@ -45,11 +48,15 @@ void provideDefaultProducer() {
     Access::Prd().TryInsert();
 }
 
+// Only into the session's own entry: one emptied away is not written again, nor is another
+// session's entry that took its number since.
 void writeLogoutTime() {
     if (Access::Log().UseFile() != LevelBenign || Access::Log().File->records() == 0) return;
+    const Session::State& s = Session::state();
     LOG.clear();
-    LOG.NR = Session::state().logNr;
+    LOG.NR = s.logNr;
     if (Access::Log().TryFetch(LogKey::KeyNr) != LevelBenign) return;
+    if (LOG.ID != s.logId || LOG.DATUM != s.logDate || LOG.LOGINTIME != s.logTime) return;
     LOG.LOGOUTTIME = Host::instance().clock();
     if (Access::Log().TryUpdate() != LevelBenign)
         Notices::notice(QStringLiteral("Log update failure"));

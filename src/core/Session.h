@@ -11,6 +11,11 @@ namespace Session {
 struct State {
     bool logged = false; // a logbook entry was written for this session
     quint32 logNr = 0;   // LOG:NR of that entry
+    // What the entry was written with: an entry of that number that differs is another
+    // session's, numbered anew after the logbook was emptied.
+    quint16 logId = 0;
+    qint32 logDate = 0;
+    qint32 logTime = 0;
     bool backupRan = false;
 };
 State& state();

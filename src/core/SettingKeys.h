@@ -20,5 +20,9 @@ inline constexpr SettingKey WallSel{nullptr, "WallSel", "lion.jpg"};
 inline constexpr SettingKey Color{nullptr, "Color", "0"};
 inline constexpr SettingKey SearchOption{nullptr, "SearchOption", "0"};
 inline constexpr SettingKey SearchBrowse{nullptr, "SearchBrowse", ""};
+inline constexpr SettingKey ProducerBrowse{nullptr, "ProducerBrowse", ""};
+// Column formats of the users list and the logbook list, kept by the lists.
+inline constexpr SettingKey UserBrowse{nullptr, "UserBrowse", ""};
+inline constexpr SettingKey LoginBrowse{nullptr, "LoginBrowse", ""};
 
 } // namespace Settings

@@ -2,12 +2,25 @@
 
 #include <QDockWidget>
 #include <QPainter>
-#include <QStyle>
 #include <QToolButton>
 
 namespace {
-constexpr int Thickness = 14;
-constexpr int CloseSize = 12;
+
+constexpr int CloseSize = 18;
+
+// A cross large enough to be hit, whatever size the style's own close icon has.
+QIcon cross(const QColor& colour) {
+    QPixmap pixmap(CloseSize - 4, CloseSize - 4);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap));
+    const int e = pixmap.width() - 3;
+    p.drawLine(3, 3, e, e);
+    p.drawLine(3, e, e, 3);
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 ToolbarGrip::ToolbarGrip(QDockWidget& dock)
@@ -16,8 +29,9 @@ ToolbarGrip::ToolbarGrip(QDockWidget& dock)
     close_->setObjectName(QStringLiteral("toolbarClose"));
     close_->setAutoRaise(true);
     close_->setFocusPolicy(Qt::NoFocus);
-    close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close_->setIcon(cross(palette().color(QPalette::WindowText)));
     close_->setIconSize(QSize(CloseSize - 4, CloseSize - 4));
+    close_->setFixedSize(CloseSize, CloseSize);
     close_->setToolTip(QStringLiteral("Close the toolbar"));
     close_->setGeometry(1, 1, CloseSize, CloseSize);
     connect(close_, &QToolButton::clicked, &dock_, &QDockWidget::close);
@@ -40,7 +54,7 @@ void ToolbarGrip::paintEvent(QPaintEvent*) {
     const int from = CloseSize + 5;
     const int to = (alongSide() ? height() : width()) - 3;
     for (int along = from; along < to; along += 4)
-        for (int across : {4, 8}) {
+        for (int across : {Thickness / 2 - 3, Thickness / 2 + 1}) {
             const QPoint dot = alongSide() ? QPoint(across, along) : QPoint(along, across);
             p.fillRect(QRect(dot + QPoint(1, 1), QSize(2, 2)), light);
             p.fillRect(QRect(dot, QSize(2, 2)), dark);

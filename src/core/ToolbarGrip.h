@@ -7,9 +7,11 @@ class QToolButton;
 
 // The handle of the docked toolbar window, in place of a title that would not fit beside
 // one row or column of buttons: dragging it moves the toolbar, a double click lets it float,
-// the small cross closes it. It runs down the side of a row and across the top of a column.
+// the cross closes it. It runs down the side of a row and across the top of a column.
 class ToolbarGrip : public QWidget {
 public:
+    static constexpr int Thickness = 20;
+
     explicit ToolbarGrip(QDockWidget& dock);
 
     QSize sizeHint() const override;

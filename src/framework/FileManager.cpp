@@ -247,7 +247,7 @@ int FileManager::SaveFile() {
         s.Pos = store::positionOf(*Buffer, s.Key);
     }
     s.WHeld = File->isOpen() && File->isHeld(*Buffer);
-    s.WWatch = false;
+    s.WWatch = File->isOpen() && watched_ != 0 && Buffer->identity().record == watched_;
     s.AutoIncDone = Usage().AutoIncDone;
     Saved.push_back(s);
     return s.Id;
@@ -268,6 +268,10 @@ void FileManager::RestoreFile(int id, bool restore) {
             Usage().AutoIncDone = s.AutoIncDone;
         }
         RestoreBuffer(s.Buffer, restore);
+        // Watched again from the read the saved buffer was made of, so a change made
+        // elsewhere meanwhile is still refused.
+        if (restore && s.WWatch && File->isOpen() && File->watch(*Buffer) == store::Ok)
+            watched_ = Buffer->identity().record;
         return;
     }
 }

@@ -141,7 +141,8 @@ private:
     std::vector<Snapshot> Buffers;
     std::vector<SavedState> Saved;
     int openModeAsDeclared_ = OpenMode;
-    RecordId reserved_; // the record added by PrimeAutoInc
+    RecordId reserved_;  // the record added by PrimeAutoInc
+    qint64 watched_ = 0; // the record watched since a change made elsewhere; 0: none
     bool fromForm_ = false;
     int nextSnapshotId_ = 1;
 

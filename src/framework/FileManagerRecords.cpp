@@ -192,8 +192,8 @@ int FileManager::update(bool raise) {
         const int id = fromForm_ ? MsgNotUpdatedForm : MsgNotUpdated;
         SetError(id);
         if (raise) Errors->Raise(id);
-        File->watch(*Buffer);
-        File->reget(position, *Buffer);
+        if (File->reget(position, *Buffer) == store::Ok && File->watch(*Buffer) == store::Ok)
+            watched_ = Buffer->identity().record;
         return LevelNotify;
     }
     return fail(MsgUpdateFailed, raise, LevelNotify);

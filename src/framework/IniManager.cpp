@@ -3,8 +3,13 @@
 #include "framework/IniDocument.h"
 #include "framework/Text.h"
 
+#include "framework/host/Host.h"
+
 #include <QDir>
+#include <QFile>
 #include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,9 +36,42 @@ bool same(const QString& a, const QString& b) {
 void IniManager::Init(const QString& fileName, const QString& directory) {
     std::scoped_lock guard(lock_);
     path_ = QDir(directory.isEmpty() ? QDir::currentPath() : directory).filePath(fileName);
+    unreadable_ = false;
     Sectors.clear();
+    // Only groups that are there: an entry that is missing or empty names none.
     for (const auto& row : FetchQueue(SectorsSection, SectorsName, 3))
-        Sectors.push_back({row[0], row[1], row[2]});
+        if (!row.join(QString()).trimmed().isEmpty()) Sectors.push_back({row[0], row[1], row[2]});
+}
+
+IniDocument IniManager::read(IniDocument::Loaded* how) const {
+    IniDocument::Loaded loaded;
+    QString why;
+    IniDocument doc = IniDocument::load(path_, &loaded, &why);
+    if (loaded != IniDocument::Loaded::Read && loaded != IniDocument::Loaded::Missing &&
+        !unreadable_) {
+        unreadable_ = true;
+        if (Host::present())
+            Host::instance().message(
+                QStringLiteral("The settings file %1 cannot be read: %2. Window places and "
+                               "choices are not stored until the program starts again.")
+                    .arg(path_, why),
+                QStringLiteral("Wareloft"), Icon::Exclamation, ButtonOk, ButtonOk);
+    }
+    if (how) *how = loaded;
+    return doc;
+}
+
+// Never over a file that could not be read, nor over one without any write permission (also
+// where the user might write anyway).
+void IniManager::write(const IniDocument& doc, IniDocument::Loaded how) {
+    if (unreadable_ || (how != IniDocument::Loaded::Read && how != IniDocument::Loaded::Missing))
+        return;
+    const QByteArray name = QFile::encodeName(path_);
+    struct stat st;
+    if (::stat(name.constData(), &st) == 0 &&
+        ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK)))
+        return;
+    doc.save(path_); // a failed write is not reported
 }
 
 void IniManager::Kill() {
@@ -47,12 +85,12 @@ void IniManager::Kill() {
 
 QString IniManager::Fetch(const QString& section, const QString& entry) const {
     std::scoped_lock guard(lock_);
-    return IniDocument::load(path_).value(section, entry).value_or(QString());
+    return read().value(section, entry).value_or(QString());
 }
 
 QString IniManager::TryFetch(const QString& section, const QString& entry) const {
     std::scoped_lock guard(lock_);
-    return IniDocument::load(path_).value(section, entry).value_or(QString::fromLatin1(Unknown));
+    return read().value(section, entry).value_or(QString::fromLatin1(Unknown));
 }
 
 QString IniManager::FetchField(const QString& section, const QString& entry, int n) const {
@@ -61,9 +99,10 @@ QString IniManager::FetchField(const QString& section, const QString& entry, int
 
 void IniManager::Update(const QString& section, const QString& entry, const QString& value) {
     std::scoped_lock guard(lock_);
-    IniDocument doc = IniDocument::load(path_);
+    IniDocument::Loaded how;
+    IniDocument doc = read(&how);
     doc.setValue(section, entry, value);
-    doc.save(path_); // a failed write is not reported
+    write(doc, how);
 }
 
 QString IniManager::Fetch(const SettingKey& key) const {
@@ -100,14 +139,17 @@ void IniManager::Update(const QString& section, const SettingKey& key, qint64 va
     Update(section, key, QString::number(value));
 }
 
+// The count is bounded by the entries the section holds, and each entry is looked up once.
 std::vector<QStringList> IniManager::FetchQueue(const QString& section, const QString& name,
                                                 int fields) const {
     std::scoped_lock guard(lock_);
-    const IniDocument doc = IniDocument::load(path_);
-    const int count = doc.value(section, name).value_or(QString()).toInt();
+    const QHash<QString, QString> entries = read().entries(section);
+    const qint64 stored = entries.value(IniDocument::fold(name)).toLongLong();
+    const qint64 count = std::clamp<qint64>(stored, 0, entries.size());
     std::vector<QStringList> rows;
-    for (int n = 1; n <= count; ++n) {
-        const QString value = doc.value(section, entryOf(name, n)).value_or(QString());
+    rows.reserve(size_t(count));
+    for (qint64 n = 1; n <= count; ++n) {
+        const QString value = entries.value(IniDocument::fold(entryOf(name, int(n))));
         QStringList row;
         for (int f = 1; f <= std::clamp(fields, 1, 3); ++f)
             row.append(part(value, f));
@@ -119,15 +161,17 @@ std::vector<QStringList> IniManager::FetchQueue(const QString& section, const QS
 void IniManager::UpdateQueue(const QString& section, const QString& name,
                              const std::vector<QStringList>& rows, int fields) {
     std::scoped_lock guard(lock_);
-    IniDocument doc = IniDocument::load(path_);
-    doc.setValue(section, name, QString::number(rows.size()));
-    for (size_t n = 0; n < rows.size(); ++n) {
+    IniDocument::Loaded how;
+    IniDocument doc = read(&how);
+    QStringList values;
+    for (const QStringList& row : rows) {
         QStringList parts;
         for (int f = 0; f < std::clamp(fields, 1, 3); ++f)
-            parts.append(rows[n].value(f));
-        doc.setValue(section, entryOf(name, int(n + 1)), parts.join(QLatin1Char(',')));
+            parts.append(row.value(f));
+        values.append(parts.join(QLatin1Char(',')));
     }
-    doc.save(path_); // a failed write is not reported
+    doc.setList(section, name, values);
+    write(doc, how);
 }
 
 void IniManager::AddSector(const QString& group) {

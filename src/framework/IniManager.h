@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/IniDocument.h"
 #include "framework/SettingKey.h"
 
 #include <QString>
@@ -27,7 +28,9 @@ public:
 
 // The settings file: sections in square brackets, one "name=value" line per entry.
 // Every operation reads or writes the file at once; each write replaces the file
-// atomically, so a crash never leaves half a settings file.
+// atomically, so a crash never leaves half a settings file. A file that is there but cannot
+// be read is said once and then left alone for the rest of the session; a file without write
+// permission is never rewritten.
 class IniManager {
 public:
     static constexpr const char* Unknown = "---Unknown---";
@@ -78,7 +81,12 @@ public:
     QString filePath() const { return path_; }
 
 private:
+    // The lock is held by the caller.
+    IniDocument read(IniDocument::Loaded* how = nullptr) const;
+    void write(const IniDocument& doc, IniDocument::Loaded how);
+
     QString path_;
+    mutable bool unreadable_ = false; // said once; nothing is written this session
     std::vector<Sector> Sectors;
     mutable std::recursive_mutex lock_;
 };

@@ -13,7 +13,7 @@ int number(const IniDocument& doc, const QString& section, const char* entry) {
 
 void IniManager::FetchWindow(const QString& section, SettingsWindow& window) const {
     std::scoped_lock guard(lock_);
-    const IniDocument doc = IniDocument::load(path_);
+    const IniDocument doc = read();
     const QString maximize = doc.value(section, QStringLiteral("Maximize")).value_or(QString());
     const bool yes = maximize.compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
     const bool no = maximize.compare(QLatin1String("No"), Qt::CaseInsensitive) == 0;
@@ -31,7 +31,8 @@ void IniManager::FetchWindow(const QString& section, SettingsWindow& window) con
 void IniManager::UpdateWindow(const QString& section, const SettingsWindow& window) {
     if (window.isMinimized()) return;
     std::scoped_lock guard(lock_);
-    IniDocument doc = IniDocument::load(path_);
+    IniDocument::Loaded how;
+    IniDocument doc = read(&how);
     const bool maximized = window.isMaximized();
     doc.setValue(section, QStringLiteral("Maximize"),
                  maximized ? QStringLiteral("Yes") : QStringLiteral("No"));
@@ -44,5 +45,5 @@ void IniManager::UpdateWindow(const QString& section, const SettingsWindow& wind
             doc.setValue(section, QStringLiteral("Width"), QString::number(window.width()));
         }
     }
-    doc.save(path_); // a failed write is not reported
+    write(doc, how);
 }

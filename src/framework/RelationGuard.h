@@ -36,7 +36,8 @@ public:
     int Open();
     int Close();
     int Update(bool fromForm = false);
-    int Delete(bool ask = true);
+    // `askAgain` off: a failure is not asked about here, the caller asks once in its own way.
+    int Delete(bool ask = true, bool askAgain = true);
     int SetQuickScan(bool on, int propagate = 0);
     // Remembers the current linking values, so that Update knows which ones changed.
     void Save();

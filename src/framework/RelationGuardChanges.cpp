@@ -46,6 +46,12 @@ int RelationGuard::treatChildren(Relation& r, Change change, const std::vector<F
     FileManager& child = *childGuard.File;
     RecordBuffer& buffer = *child.Buffer;
     if (child.UseFile() != LevelBenign) return LevelFatal;
+    // The children's memos are neither read nor rewritten: only their linking fields change.
+    struct MemosSkipped {
+        store::StoreFile& file;
+        explicit MemosSkipped(store::StoreFile& f) : file(f) { file.setSkipMemos(true); }
+        ~MemosSkipped() { file.setSkipMemos(false); }
+    } memosSkipped(*child.File);
     primeChildKey(r, buffer, match);
     child.File->setOrderAt(r.HisKey, buffer);
     const RelationMode mode = change == Change::Update ? r.UpdateMode : r.DeleteMode;
@@ -145,7 +151,7 @@ int RelationGuard::Update(bool fromForm) {
     return LevelBenign;
 }
 
-int RelationGuard::Delete(bool ask) {
+int RelationGuard::Delete(bool ask, bool askAgain) {
     if (ask && File->Throw(MsgConfirmDelete) != LevelBenign) return LevelNotify;
     for (;;) {
         const QByteArray position = store::positionOf(*File->Buffer, 0);
@@ -168,6 +174,6 @@ int RelationGuard::Delete(bool ask) {
         }
         Close();
         if (level == LevelBenign) return LevelBenign;
-        if (File->Throw(MsgDeleteError) != LevelBenign) return level;
+        if (!askAgain || File->Throw(MsgDeleteError) != LevelBenign) return level;
     }
 }

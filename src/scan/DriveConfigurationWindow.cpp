@@ -142,10 +142,29 @@ void DriveConfigurationWindow::save() {
     DriveSetup::Configuration configuration;
     for (int i = 0; i < DriveSetup::Letters; ++i)
         configuration[i] = {ticked_[i] != 0, kinds_[i].str(), folders_[i]};
+    if (!keepNotReady(configuration)) return;
     const int missing = DriveSetup::store(configuration);
     if (missing >= 0) {
         Select(FirstKind + missing);
         return;
     }
     SetResponse(RequestCompleted);
+}
+
+// A folder that is not there is said before anything is stored; the drive may be kept as one
+// that is not ready, or the folder put right.
+bool DriveConfigurationWindow::keepNotReady(const DriveSetup::Configuration& configuration) {
+    const std::vector<int> letters = DriveSetup::notReady(configuration);
+    if (letters.empty()) return true;
+    QString text;
+    for (int i : letters)
+        text += QStringLiteral("The folder %1 of drive %2 does not exist or is not a folder.\n")
+                    .arg(configuration[i].folder.trimmed(), DriveSetup::root(i));
+    text += letters.size() == 1 ? QStringLiteral("Keep the drive as one that is not ready?")
+                                : QStringLiteral("Keep the drives as ones that are not ready?");
+    const int answer = Host::instance().message(text, QStringLiteral("Wareloft"), Icon::Exclamation,
+                                                QStringLiteral("&Yes|&No"), 2);
+    if (answer == 1) return true;
+    Select(FirstFolder + letters.front());
+    return false;
 }

@@ -38,6 +38,7 @@ private:
     void showKind(int letter);
     void chooseFolder(int letter);
     void save();
+    bool keepNotReady(const DriveSetup::Configuration& configuration);
     // The letter whose control this is, counting from the control's first number.
     static int letterOf(int control, int first);
 

@@ -4,6 +4,8 @@
 #include "core/Globals.h"
 #include "framework/host/Host.h"
 
+#include <QFileInfo>
+
 namespace {
 
 int indexOf(const QString& root) {
@@ -50,6 +52,16 @@ QString DriveSetup::choiceOf(const QString& storedKind) {
 
 QString DriveSetup::storedKind(const QString& choice) {
     return choice == QLatin1String("Zip") ? QStringLiteral("ZIP") : choice;
+}
+
+std::vector<int> DriveSetup::notReady(const Configuration& configuration) {
+    std::vector<int> found;
+    for (int i = 0; i < Letters; ++i) {
+        const QString folder = configuration[i].folder.trimmed();
+        if (configuration[i].ticked && !folder.isEmpty() && !QFileInfo(folder).isDir())
+            found.push_back(i);
+    }
+    return found;
 }
 
 DriveSetup::Configuration DriveSetup::load() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // The drive configuration without its window: which of the letters A to L are drives, the
 // kind of medium each reads, and the host folder each stands for. Kept in the file Drv
@@ -28,6 +29,10 @@ QStringList kindChoices();
 QString choiceOf(const QString& storedKind);
 // The text stored for a choice.
 QString storedKind(const QString& choice);
+
+// The ticked letters whose folder is given but is not a folder on this computer (missing,
+// or a file): such a drive can be kept, but it is not ready.
+std::vector<int> notReady(const Configuration& configuration);
 
 // Every Drv record, in file order, ticks its letter and is added to DriveQueue; the
 // folders come from the host.

@@ -2,11 +2,18 @@
 
 #include "framework/Pictures.h"
 
+namespace search {
+const char* const ResultsFormat =
+    "29R(1)|M~Nr~L@N_6@30R(1)|M~CD Nr.~L@N_6B@22R(1)|M~Disk Nr.~L@N_6B@66L(1)|M~Name~@s35@"
+    "100L(1)|M~File Name~@s255@?48R(1)|M~Date~L@D6B@35R(1)|M~Time~L@T4B@75L(1)|M~Producer~"
+    "@s30@160L(1)|M~Remarks~@s40@";
+} // namespace search
+
 using search::ResultColumn;
 using search::ResultList;
 
 ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {
-    columns_ = search::parseColumns(QString::fromLatin1(search::ResultsFormat));
+    columns_ = ListFormat::parse(QString::fromLatin1(search::ResultsFormat));
 }
 
 void ResultModel::setList(ResultList list) {
@@ -15,7 +22,7 @@ void ResultModel::setList(ResultList list) {
     endResetModel();
 }
 
-void ResultModel::setColumns(std::vector<search::ColumnSpec> columns) {
+void ResultModel::setColumns(std::vector<ListFormat::Column> columns) {
     if (columns.size() != size_t(search::ResultColumns)) return;
     beginResetModel();
     columns_ = std::move(columns);
@@ -73,7 +80,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return cell(index.row(), ResultColumn(index.column()));
     case Qt::TextAlignmentRole:
-        return int((columns_[size_t(index.column())].right ? Qt::AlignRight : Qt::AlignLeft) |
+        return int((columns_[size_t(index.column())].right() ? Qt::AlignRight : Qt::AlignLeft) |
                    Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return background_.isValid() ? QVariant(background_) : QVariant();

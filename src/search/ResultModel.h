@@ -1,10 +1,15 @@
 #pragma once
 
-#include "search/ColumnFormat.h"
+#include "framework/browse/ListFormat.h"
 #include "search/ResultList.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
+
+namespace search {
+// The results list's format as it comes.
+extern const char* const ResultsFormat;
+} // namespace search
 
 // The results list as a table: every cell is made when it is shown, so that a list of
 // half a million rows opens at once.
@@ -14,7 +19,7 @@ public:
 
     void setList(search::ResultList list);
     search::ResultList& list() { return list_; }
-    void setColumns(std::vector<search::ColumnSpec> columns);
+    void setColumns(std::vector<ListFormat::Column> columns);
     void setBackground(const QColor& colour);
     // Sorts the rows, keeping the list's row objects.
     void sort(const std::vector<search::ResultList::Key>& keys);
@@ -28,6 +33,6 @@ public:
 
 private:
     search::ResultList list_;
-    std::vector<search::ColumnSpec> columns_;
+    std::vector<ListFormat::Column> columns_;
     QColor background_;
 };

@@ -2,6 +2,6 @@
 
 #include "search/RowAction.h"
 
-// Opens a result's file through the host's launcher: a command with its drive at once; one
-// without asks for the drive first ("Insert CD or Disk and select drive... ").
+// Opens a result's file in its mode: a picture or a text file in the program's viewers, any
+// other file through the desktop; a command without its drive asks for the drive first.
 void launchRow(const search::RowAction& action);

@@ -7,10 +7,10 @@
 #include "core/Notices.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
+#include "framework/browse/ListFormat.h"
 #include "framework/host/Host.h"
 #include "framework/host/Images.h"
 #include "framework/window/Requests.h"
-#include "search/ColumnFormat.h"
 #include "search/ResultModel.h"
 #include "search/ResultTitles.h"
 #include "search/RowLaunch.h"
@@ -118,14 +118,14 @@ void SearchResultWindow::load() {
 
 void SearchResultWindow::restoreColumns() {
     const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::SearchBrowse);
-    std::vector<search::ColumnSpec> columns = search::parseColumns(kept);
+    std::vector<ListFormat::Column> columns = ListFormat::parse(kept);
     if (columns.size() != size_t(search::ResultColumns))
-        columns = search::parseColumns(QString::fromLatin1(search::ResultsFormat));
+        columns = ListFormat::parse(QString::fromLatin1(search::ResultsFormat));
     // Widths are kept in quarters of an average character.
     const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
                                     view_->fontMetrics().horizontalAdvance(QLatin1Char('0'))});
     std::vector<int> widths;
-    for (const search::ColumnSpec& c : columns)
+    for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
     model_->setColumns(std::move(columns));
     int total = 0;
@@ -138,7 +138,7 @@ void SearchResultWindow::restoreColumns() {
 
 void SearchResultWindow::saveColumns() {
     const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::SearchBrowse);
-    const QString format = search::parseColumns(kept).size() == size_t(search::ResultColumns)
+    const QString format = ListFormat::parse(kept).size() == size_t(search::ResultColumns)
                                ? kept
                                : QString::fromLatin1(search::ResultsFormat);
     const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
@@ -147,7 +147,7 @@ void SearchResultWindow::saveColumns() {
     for (int c = 0; c < search::ResultColumns; ++c)
         widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);
     INIMgr().Update(FrameRules::userSection(), Settings::SearchBrowse,
-                    search::withWidths(format, widths));
+                    ListFormat::withWidths(format, widths));
 }
 
 void SearchResultWindow::applyColour() {

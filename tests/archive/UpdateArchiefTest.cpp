@@ -440,7 +440,14 @@ TEST_F(UpdateArchiefTest, AKnownProducerShowsItsDetails) {
         EXPECT_EQ(shown(w, W::ProducerEntry), "Kestrel Games");
         EXPECT_EQ(shown(w, W::WebsiteEntry), "http://www.kestrel.example");
         EXPECT_EQ(shown(w, W::PhoneEntry), "+31 20 555 0101");
+        // An unknown name opens the producer list to choose from; closing it keeps the name.
+        bool listed = false;
+        whenShown("BrowsProducer", [&](QWidget& list) {
+            listed = true;
+            list.findChild<QAbstractButton*>("control11")->click(); // Close
+        });
         type(w, W::ProducerEntry, "Nobody Known");
+        EXPECT_TRUE(listed);
         EXPECT_EQ(shown(w, W::ProducerEntry), "Nobody Known") << "kept as typed";
         EXPECT_EQ(shown(w, W::WebsiteEntry), "");
         press(w, W::OkButton);

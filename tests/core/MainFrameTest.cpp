@@ -419,6 +419,63 @@ TEST_F(MainFrameTest, LogonChangesTheUserAndAFailedOneEndsTheFrame) {
         QStringLiteral("Secret"));
 }
 
+// Each user keeps their own choices across a change of user in the running frame.
+TEST_F(MainFrameTest, ChangingTheUserStoresTheOldChoicesAndShowsTheNewOnes) {
+    QImage sea(40, 30, QImage::Format_RGB32);
+    sea.fill(QColor(0, 0, 255));
+    const QString seaFile = dataPath("sea.bmp");
+    ASSERT_TRUE(sea.save(seaFile));
+    IniManager& ini = INIMgr();
+    for (auto [entry, value] : {std::pair{"Bar", "1"}, {"BarPosition", "8"}, {"Viewer", "0"}})
+        ini.Update(QStringLiteral("Bert"), QString::fromLatin1(entry), value);
+    ini.Update(QStringLiteral("Bert"), Settings::Color, 0x123456);
+    ini.Update(QStringLiteral("Bert"), Settings::WallSel, seaFile);
+    for (auto [entry, value] : {std::pair{"Bar", "0"}, {"BarPosition", "1"}, {"Viewer", "1"}})
+        ini.Update(QStringLiteral("Anna"), QString::fromLatin1(entry), value);
+    ini.Update(QStringLiteral("Anna"), Settings::Color, 0x654321);
+
+    runFrame(QStringLiteral("Bert"), [&](TestFrame& frame) {
+        ASSERT_NE(toolbarDock(), nullptr);
+        EXPECT_EQ(frame.Frame()->dockWidgetArea(toolbarDock()), Qt::BottomDockWidgetArea);
+        EXPECT_EQ(GLO.UseNotebook, 0);
+        whenShown(QStringLiteral("Logon"), [](QWidget& w) {
+            QLineEdit* name = w.findChild<QComboBox*>(QStringLiteral("control5"))->lineEdit();
+            name->selectAll();
+            name->insert("Anna");
+            w.findChild<QLineEdit*>(QStringLiteral("control6"))->insert("pw");
+            w.findChild<QPushButton*>(QStringLiteral("control7"))->click();
+        });
+        choose(frame, "Application/Logon");
+        ASSERT_EQ(GLO.UserName.str(), "Anna");
+        EXPECT_EQ(toolbar(), nullptr);
+        EXPECT_EQ(GLO.UseNotebook, 1);
+        EXPECT_EQ(GLO.BrowseColor, 0x654321);
+        EXPECT_EQ(GLO.Wallpaper.str(), "lion.jpg");
+        EXPECT_NE(frame.Frame()->area().picture().pixelColor(5, 5), QColor(0, 0, 255));
+        EXPECT_EQ(userEntry("Bert", "Bar"), "1");
+        EXPECT_EQ(userEntry("Bert", "BarPosition"), "8");
+        EXPECT_EQ(userEntry("Bert", "Viewer"), "0");
+        EXPECT_EQ(userEntry("Anna", "Bar"), "0") << "Bert's toolbar is not written for Anna";
+
+        whenShown(QStringLiteral("Logon"), [](QWidget& w) {
+            QLineEdit* name = w.findChild<QComboBox*>(QStringLiteral("control5"))->lineEdit();
+            name->selectAll();
+            name->insert("Bert");
+            w.findChild<QLineEdit*>(QStringLiteral("control6"))->insert("pw");
+            w.findChild<QPushButton*>(QStringLiteral("control7"))->click();
+        });
+        choose(frame, "Application/Logon");
+        ASSERT_NE(toolbarDock(), nullptr);
+        EXPECT_EQ(frame.Frame()->dockWidgetArea(toolbarDock()), Qt::BottomDockWidgetArea);
+        EXPECT_EQ(GLO.BrowseColor, 0x123456);
+        EXPECT_EQ(GLO.Wallpaper.str(), seaFile);
+    });
+    EXPECT_EQ(userEntry("Anna", "Bar"), "0");
+    EXPECT_EQ(userEntry("Anna", "BarPosition"), "1");
+    EXPECT_EQ(userEntry("Bert", "Bar"), "1");
+    EXPECT_EQ(userEntry("Bert", "BarPosition"), "8");
+}
+
 TEST_F(MainFrameTest, EditAndHelpMenusActOnTheFocusedFieldAndTheHelpText) {
     runFrame(QStringLiteral("Anna"), [&](TestFrame& frame) {
         auto* window = new EntryWindow;

@@ -201,7 +201,11 @@ TEST_F(SessionTest, BackupIsDueByTheInterval) {
 }
 
 TEST_F(SessionTest, UnreachableBackupDirectoryIsReportedAndTheSessionEnds) {
-    for (const QString& path : {dataPath("missing/dir"), QStringLiteral("/proc/self")}) {
+    writeFile("a-file");
+    QDir().mkpath(dataPath("closed"));
+    QFile::setPermissions(dataPath("closed"), QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString& path : {dataPath("missing/dir"), QStringLiteral("/proc/self"),
+                                dataPath("a-file"), dataPath("closed")}) {
         setSystem(1, 30, 1, 0, path);
         Session::state() = {};
         host.clearRecords();
@@ -215,6 +219,9 @@ TEST_F(SessionTest, UnreachableBackupDirectoryIsReportedAndTheSessionEnds) {
         EXPECT_EQ(SYS.LASTBACKUPDATE, 0) << "no backup ran, so the date stays";
         EXPECT_EQ(logbook().back().second, host.clock()) << "the session still ended";
     }
+    EXPECT_TRUE(QDir(dataPath("closed")).isEmpty());
+    QFile::setPermissions(dataPath("closed"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(SessionTest, BackupFailingHalfwayLeavesTheDataFilesAsTheyWere) {
@@ -248,6 +255,7 @@ TEST_F(SessionTest, InstallationRefusesADirectoryWithUsers) {
     options.password = "x";
     EXPECT_EQ(Installation::install(options, report), Installation::Refused);
     EXPECT_TRUE(report.contains("nothing was changed"));
+    ASSERT_EQ(Access::IDE().UseFile(), LevelBenign);
     EXPECT_EQ(Access::IDE().File->records(), 1);
 }
 

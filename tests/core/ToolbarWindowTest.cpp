@@ -7,6 +7,7 @@
 #include "support/FrameFixture.h"
 
 #include <QDockWidget>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -22,6 +23,16 @@ protected:
         for (int n = 1; n <= 12; ++n)
             if (button(n)->isEnabled()) on << n;
         return on;
+    }
+    // Every button lies whole inside what the dock shows.
+    static void expectAllVisible(const char* where) {
+        QDockWidget* dock = toolbarDock();
+        const QRect shown = dock->rect();
+        for (int n = 1; n <= 12; ++n) {
+            QToolButton* b = button(n);
+            const QRect inDock(b->mapTo(dock, QPoint(0, 0)), b->size());
+            EXPECT_TRUE(shown.contains(inDock)) << where << " button " << n;
+        }
     }
     void standInForAll() {
         for (Procedure p : {Procedure::ArchiveBrowse, Procedure::ScanResults, Procedure::Search,
@@ -62,9 +73,10 @@ TEST_F(ToolbarWindowTest, TwelveButtonsInOrderWithTheirTextsAndIcons) {
 TEST_F(ToolbarWindowTest, NothingPretendsToWorkBeforeItsProcedureExists) {
     runFrame(
         QStringLiteral("System"),
-        // Only the search, the new CD and the new disk have their procedure yet.
+        // Only the search, the options window, the new CD and the new disk have their
+        // procedure yet.
         [&](TestFrame&) {
-            EXPECT_EQ(enabledButtons(), QList<int>({5, 10, 12}));
+            EXPECT_EQ(enabledButtons(), QList<int>({5, 6, 10, 12}));
         },
         QStringLiteral("Secret"));
 }
@@ -133,6 +145,51 @@ TEST_F(ToolbarWindowTest, DockingSideIsFollowedAndStoredWhenItCloses) {
         EXPECT_EQ(GLO.ToolbarShown, 0);
     });
     EXPECT_EQ(userEntry("Bert", "Bar"), "0");
+}
+
+TEST_F(ToolbarWindowTest, ItTakesTheSizeOfItsButtonsOnEverySideAndNeverCutsOneOff) {
+    runFrame(QStringLiteral("Bert"), [&](TestFrame& frame) {
+        FrameWindow& window = *frame.Frame();
+        QDockWidget* dock = toolbarDock();
+        window.addDockWidget(Qt::LeftDockWidgetArea, dock);
+        settleEvents();
+        window.addDockWidget(Qt::BottomDockWidgetArea, dock);
+        settleEvents();
+        EXPECT_LT(dock->height(), 2 * button(1)->height() + 30)
+            << "one row high, not as high as the column was";
+        expectAllVisible("bottom");
+
+        // At the frame's smallest size the buttons go on in a second line.
+        window.showNormal();
+        window.resize(window.minimumSize());
+        settleEvents();
+        expectAllVisible("bottom, small frame");
+        window.addDockWidget(Qt::RightDockWidgetArea, dock);
+        settleEvents();
+        expectAllVisible("right, small frame");
+        EXPECT_LE(window.width(), window.minimumWidth() + 1) << "the toolbar keeps it small";
+
+        // Floating, it is as large as its buttons and on the screen.
+        dock->setFloating(true);
+        settleEvents();
+        const QRect screen = dock->screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(dock->frameGeometry()));
+        expectAllVisible("floating");
+        EXPECT_GT(dock->height(), dock->width()) << "a column, as it was docked";
+        EXPECT_EQ(button(1)->x(), button(12)->x());
+    });
+}
+
+TEST_F(ToolbarWindowTest, ItsCloseBoxCanBeHit) {
+    runFrame(QStringLiteral("Bert"), [&](TestFrame&) {
+        auto* close = toolbarDock()->findChild<QToolButton*>(QStringLiteral("toolbarClose"));
+        ASSERT_NE(close, nullptr);
+        EXPECT_GE(close->width(), 16);
+        EXPECT_GE(close->height(), 16);
+        close->click();
+        settleEvents();
+        EXPECT_EQ(toolbar(), nullptr);
+    });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "framework/FileManager.h"
 #include "core/Dictionary.h"
 #include "framework/RelationGuard.h"
+#include "framework/host/ConsoleHost.h"
 #include "support/DataDirTest.h"
 #include "support/FaultyStoreFile.h"
 
@@ -147,6 +148,23 @@ TEST_F(FileManagerTest, TwoStationsPrimingAtOnceGetDifferentNumbers) {
     host.answer(ButtonNo);
     EXPECT_EQ(a->arcManager.PrimeRecord(), LevelNotify);
     EXPECT_EQ(a->arcFile.records(), 8) << "the other station added three, this one none";
+}
+
+// Without a person to answer, the question after the silent retries is answered No.
+TEST_F(FileManagerTest, AFullDiskEndsTheNumberingOnTheConsole) {
+    ConsoleHost console;
+    Host::install(&console);
+    a->arcFile.diskFull = true;
+    a->arc.clear();
+    a->arc.Naam = "FULL.EXE";
+    EXPECT_EQ(a->arcManager.TryInsert(), LevelNotify);
+    EXPECT_EQ(a->arcFile.adds, 3);
+    a->arcFile.adds = 0;
+    EXPECT_EQ(a->arcManager.Insert(), LevelNotify);
+    EXPECT_EQ(a->arcFile.adds, 3);
+    Host::install(&host);
+    a->arcFile.diskFull = false;
+    EXPECT_EQ(a->arcFile.records(), 0);
 }
 
 TEST_F(FileManagerTest, RenamingAClassCarriesItToEveryEntryOrToNone) {
@@ -409,6 +427,48 @@ TEST_F(FileManagerTest, AFormSavesTheRecordItShowedWhileOthersReadTheFile) {
     // The list goes on from where it was.
     ASSERT_EQ(list->next(row), store::Ok);
     EXPECT_EQ(row.text(Dictionary::Archief().fieldIndex("ARC:Naam")), "FILE41.EXE");
+}
+
+// After a rewrite refused for a change made elsewhere the record is watched; a procedure
+// called meanwhile (its state saved and restored) does not end the watch, so a second change
+// made elsewhere in that time is not written over.
+TEST_F(FileManagerTest, AWatchedRecordStaysWatchedAcrossASavedState) {
+    Station& other = second();
+    a->prd.Name = "Acme";
+    a->prd.Phone = "111";
+    ASSERT_EQ(a->prdManager.Insert(), LevelBenign);
+    a->prd.Name = "Acme";
+    ASSERT_EQ(a->prdManager.Fetch(1), LevelBenign);
+    const auto changeElsewhere = [&](const char* phone) {
+        other.prd.Name = "Acme";
+        ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+        other.prd.Phone = phone;
+        ASSERT_EQ(other.prdManager.Update(), LevelBenign);
+    };
+    changeElsewhere("222");
+    a->prd.Website = "http://acme.example";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelNotify);
+    EXPECT_EQ(a->prd.Phone.str(), "222");
+
+    const int state = a->prdManager.SaveFile();
+    changeElsewhere("333");
+    a->prdManager.RestoreFile(state, true);
+    a->prd.Website = "http://acme.example";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelNotify);
+    EXPECT_EQ(a->prd.Phone.str(), "333") << "the other station's second change is shown";
+    other.prd.Name = "Acme";
+    ASSERT_EQ(other.prdManager.Fetch(1), LevelBenign);
+    EXPECT_EQ(other.prd.Phone.str(), "333");
+    EXPECT_EQ(other.prd.Website.str(), "");
+
+    // Now seen, the change is no longer in the way; and without a change meanwhile a
+    // restored state writes as usual.
+    a->prd.Website = "http://acme.example";
+    ASSERT_EQ(a->prdManager.TryUpdate(), LevelBenign);
+    const int again = a->prdManager.SaveFile();
+    a->prdManager.RestoreFile(again, true);
+    a->prd.Phone = "444";
+    EXPECT_EQ(a->prdManager.TryUpdate(), LevelBenign);
 }
 
 TEST_F(FileManagerTest, AValueLongerThanItsFieldIsCutAndLeavesItsNeighbourAlone) {

@@ -4,8 +4,10 @@
 #include "scan/DriveConfigurationWindow.h"
 #include "support/CatalogueTest.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -178,6 +180,7 @@ TEST_F(DriveConfigurationTest, FolderOfEachDriveIsKeptWithTheHost) {
     addDrive("B:\\", "Floppy");
     mapDrive('B', "floppy");
     const QString cdrom = dataPath("cdrom");
+    QDir().mkpath(cdrom);
     host.answerDirectory(cdrom);
     whenShown("DriveConfiguration", [&](QWidget& w) {
         EXPECT_EQ(folder(w, 'B')->text(), dataPath("floppy"));
@@ -198,6 +201,36 @@ TEST_F(DriveConfigurationTest, FolderOfEachDriveIsKeptWithTheHost) {
     EXPECT_EQ(ini.Fetch("Drives", "D"), cdrom);
     EXPECT_EQ(host.driveFolder('E'), "");
     EXPECT_EQ(host.driveFolder('B'), "") << "an unticked drive loses its folder";
+}
+
+TEST_F(DriveConfigurationTest, AFolderThatIsNotThereIsSaidAtOk) {
+    writeFile("notes.txt", "a file, not a folder");
+    const QString gone = dataPath("gone");
+    whenShown("DriveConfiguration", [&](QWidget& w) {
+        setTicked(w, 'D', true);
+        choose(w, 'D', "CD");
+        folder(w, 'D')->selectAll();
+        folder(w, 'D')->insert(gone);
+        Q_EMIT folder(w, 'D')->editingFinished();
+        setTicked(w, 'F', true);
+        choose(w, 'F', "HD");
+        folder(w, 'F')->selectAll();
+        folder(w, 'F')->insert(dataPath("notes.txt"));
+        Q_EMIT folder(w, 'F')->editingFinished();
+        host.answer(2); // No: put it right
+        press(w, W::OkButton);
+        ASSERT_NE(host.lastMessage(), nullptr);
+        EXPECT_EQ(host.lastMessage()->caption, "Wareloft");
+        EXPECT_TRUE(host.lastMessage()->text.contains(gone + " of drive D:\\"));
+        EXPECT_TRUE(host.lastMessage()->text.contains("notes.txt of drive F:\\"));
+        EXPECT_TRUE(drives().isEmpty()) << "nothing stored yet";
+        EXPECT_EQ(QApplication::focusWidget(), folder(w, 'D'));
+        host.answer(1); // Yes: keep them, not ready
+        press(w, W::OkButton);
+    });
+    DriveConfiguration();
+    EXPECT_EQ(drives(), QStringList({"D:\\ CD", "F:\\ HD"}));
+    EXPECT_EQ(host.messages().size(), 2u);
 }
 
 } // namespace

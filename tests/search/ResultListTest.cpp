@@ -1,5 +1,6 @@
 #include "search/ResultList.h"
-#include "search/ColumnFormat.h"
+#include "framework/browse/ListFormat.h"
+#include "search/ResultModel.h"
 #include "search/ResultTitles.h"
 #include "search/RowAction.h"
 
@@ -108,17 +109,18 @@ TEST(ResultListTest, TitlesAndHeadingsOfAQuestion) {
 }
 
 TEST(ResultListTest, ColumnFormatsKeepWhatIsNotAWidth) {
-    const std::vector<ColumnSpec> columns = parseColumns(QString::fromLatin1(ResultsFormat));
+    const std::vector<ListFormat::Column> columns =
+        ListFormat::parse(QString::fromLatin1(ResultsFormat));
     ASSERT_EQ(columns.size(), 9u);
     EXPECT_EQ(columns[0].width, 29);
-    EXPECT_TRUE(columns[0].right);
+    EXPECT_TRUE(columns[0].right());
     EXPECT_EQ(columns[5].heading, "Date");
     EXPECT_EQ(columns[5].picture, "D6B");
-    EXPECT_FALSE(columns[8].right);
-    const QString wider =
-        withWidths(QString::fromLatin1(ResultsFormat), {30, 31, 32, 33, 34, 35, 36, 37, 38});
+    EXPECT_FALSE(columns[8].right());
+    const QString wider = ListFormat::withWidths(QString::fromLatin1(ResultsFormat),
+                                                 {30, 31, 32, 33, 34, 35, 36, 37, 38});
     EXPECT_TRUE(wider.startsWith("30R(1)|M~Nr~L@N_6@31R(1)"));
     EXPECT_TRUE(wider.contains("@s255@?35R(1)|M~Date~"));
-    EXPECT_EQ(parseColumns(wider)[8].width, 38);
-    EXPECT_TRUE(parseColumns("garbage").empty());
+    EXPECT_EQ(ListFormat::parse(wider)[8].width, 38);
+    EXPECT_TRUE(ListFormat::parse("garbage").empty());
 }

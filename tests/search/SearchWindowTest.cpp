@@ -216,9 +216,8 @@ TEST_F(SearchWindowTest, RowActionsFollowTheExtension) {
     // D:\ first: the row runs at once through the shell.
     EXPECT_FALSE(r->C().IsHidden(R::ActionButton));
     press(*r, R::ActionButton);
-    ASSERT_EQ(host.shellOpened().size(), 1u);
-    EXPECT_TRUE(host.shellOpened()[0].endsWith("cd/TOOLS/PKZIP.EXE"))
-        << host.shellOpened()[0].toStdString();
+    EXPECT_EQ(host.shellOpened(), QStringList{"D:\\TOOLS\\PKZIP.EXE"})
+        << "the stored form: the host finds its folder";
     r->view().selectRow(2); // Games CD: NOEXTENSION
     settleEvents();
     EXPECT_EQ(r->model().cell(2, search::ResultColumn::FileName), "NOEXTENSION");
@@ -267,8 +266,8 @@ TEST_F(SearchWindowTest, ColourColumnsAndANewSearchWhileTheResultsAreOpen) {
 
     r->TopLevel().close();
     settleEvents();
-    const std::vector<search::ColumnSpec> kept =
-        search::parseColumns(ini.Fetch("System", "SearchBrowse"));
+    const std::vector<ListFormat::Column> kept =
+        ListFormat::parse(ini.Fetch("System", "SearchBrowse"));
     ASSERT_EQ(kept.size(), 9u);
     EXPECT_EQ(kept[4].heading, "File Name");
     EXPECT_GT(kept[4].width, 100) << "the widened column is kept";
@@ -299,8 +298,7 @@ TEST_F(SearchWindowTest, AFileOffADriveRootAsksForTheDrive) {
         go->click();
     });
     press(*r, R::ActionButton);
-    ASSERT_EQ(host.shellOpened().size(), 1u);
-    EXPECT_TRUE(host.shellOpened()[0].endsWith("cd/readme.zip"))
-        << host.shellOpened()[0].toStdString();
+    EXPECT_EQ(host.shellOpened(), QStringList{"E:\\" + r->action().command});
+    EXPECT_TRUE(host.hostPath(host.shellOpened().value(0)).endsWith("cd/readme.zip"));
     EXPECT_EQ(ini.Fetch("System", "RunProgram"), "E:\\") << "the drive is proposed next time";
 }

@@ -12,9 +12,17 @@ public:
 
     // Runs before each add (another station may take the number meanwhile).
     std::function<void()> beforeAdd;
+    // Runs before each put (a test may stop the process in the middle of a pass).
+    std::function<void()> beforePut;
     // The put with this number (from 1) fails with a file-system error; 0 never.
     int failPut = 0;
     int puts = 0;
+    // The same for erase.
+    int failErase = 0;
+    int erases = 0;
+    // Every add fails as on a full disk while set; adds counts the attempts.
+    bool diskFull = false;
+    int adds = 0;
 
     const store::Status& status() const override { return failed_ ? fault_ : real_.status(); }
     const FileDef& def() const override { return real_.def(); }
@@ -45,19 +53,26 @@ public:
     }
     int currentKey() const override { return real_.currentKey(); }
     int add(RecordBuffer& b) override {
+        ++adds;
+        if (diskFull) {
+            failed_ = true;
+            fault_ = {store::FileSystemError, "File system error", "13",
+                      "database or disk is full"};
+            return fault_.code;
+        }
         if (beforeAdd) beforeAdd();
         return pass(real_.add(b));
     }
     int append(RecordBuffer& b) override { return pass(real_.append(b)); }
     int put(RecordBuffer& b) override {
-        if (++puts == failPut) {
-            failed_ = true;
-            fault_ = {store::FileSystemError, "File system error", "10", "disk I/O error"};
-            return fault_.code;
-        }
+        if (beforePut) beforePut();
+        if (++puts == failPut) return fault();
         return pass(real_.put(b));
     }
-    int erase(const RecordBuffer& b) override { return pass(real_.erase(b)); }
+    int erase(const RecordBuffer& b) override {
+        if (++erases == failErase) return fault();
+        return pass(real_.erase(b));
+    }
     int hold(const RecordBuffer& b) override { return pass(real_.hold(b)); }
     int release() override { return pass(real_.release()); }
     int watch(const RecordBuffer& b) override { return pass(real_.watch(b)); }
@@ -66,6 +81,11 @@ public:
     bool duplicates(int key, const RecordBuffer& b) override { return real_.duplicates(key, b); }
 
 private:
+    int fault() {
+        failed_ = true;
+        fault_ = {store::FileSystemError, "File system error", "10", "disk I/O error"};
+        return fault_.code;
+    }
     int pass(int code) {
         failed_ = false;
         return code;

@@ -1,5 +1,7 @@
 #include "framework/browse/BrowseList.h"
 
+#include "framework/browse/ListFormat.h"
+
 #include "framework/host/HostColour.h"
 #include "framework/window/Keys.h"
 
@@ -193,6 +195,49 @@ void BrowseList::setColumns(std::vector<BrowseColumn> columns) {
     model_.setColumns(std::move(columns));
     for (int i = 0; i < int(widths.size()); ++i)
         table_->setColumnWidth(i, widths[size_t(i)]);
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(ListFormat::Justify justify) {
+    switch (justify) {
+    case ListFormat::Justify::Right:
+        return Qt::AlignRight;
+    case ListFormat::Justify::Centre:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+bool BrowseList::setFormat(const QString& format, const std::vector<int>& fields) {
+    const std::vector<ListFormat::Column> parsed = ListFormat::parse(format);
+    if (parsed.size() != fields.size()) return false;
+    std::vector<BrowseColumn> columns;
+    for (size_t i = 0; i < parsed.size(); ++i) {
+        const ListFormat::Column& c = parsed[i];
+        BrowseColumn column;
+        column.Header = c.heading;
+        column.Width = c.width;
+        column.Align = alignmentOf(c.justify);
+        column.HeaderAlign = alignmentOf(c.headingJustify);
+        column.Picture = QLatin1Char('@') + c.picture;
+        column.Field = fields[i];
+        columns.push_back(std::move(column));
+    }
+    format_ = format;
+    setColumns(std::move(columns));
+    return true;
+}
+
+QString BrowseList::format() const {
+    const int unit = std::max(1, table_->fontMetrics().averageCharWidth());
+    std::vector<int> widths;
+    for (int i = 0; i < model_.columnCount(); ++i)
+        widths.push_back((table_->columnWidth(i) * 4 + unit / 2) / unit);
+    return ListFormat::withWidths(format_, widths);
 }
 
 void BrowseList::showRows(const std::vector<BrowseRow>& rows, int current) {

@@ -50,6 +50,11 @@ public:
                QWidget* parent = nullptr);
 
     void setColumns(std::vector<BrowseColumn> columns);
+    // Columns from a list format (ListFormat.h), its columns showing `fields` in turn; false,
+    // and nothing changed, when the format does not have one column per field.
+    bool setFormat(const QString& format, const std::vector<int>& fields);
+    // The format last set, with the columns' widths as they are now.
+    QString format() const;
     // Shows the rows with the current one (1-based; 0 none), without telling the window.
     void showRows(const std::vector<BrowseRow>& rows, int current);
     // Rows that fit the list's height.
@@ -72,6 +77,7 @@ public:
 
 private:
     int control_;
+    QString format_;
     std::function<void(const WindowEvent&)> post_;
     BrowseModel model_;
     QTableView* table_;

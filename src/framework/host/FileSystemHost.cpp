@@ -3,12 +3,15 @@
 #include "framework/Pictures.h"
 
 #include "framework/IniManager.h"
+#include "framework/host/DesktopLaunch.h"
+#include "framework/host/HostDirectory.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -19,31 +22,6 @@ bool isDriveLetter(QChar letter) {
     return upper >= QLatin1Char('A') && upper <= QLatin1Char('L');
 }
 
-// A wildcard pattern ("*.*", "*.TXT", "SETUP.?X?") matched without regard to case. "*.*"
-// matches every name, also one without a dot.
-bool matches(const QString& name, const QString& pattern) {
-    const QString p = pattern.trimmed();
-    if (p.isEmpty() || p == QLatin1String("*") || p == QLatin1String("*.*")) return true;
-    qsizetype n = 0, k = 0, star = -1, resume = 0;
-    while (n < name.size()) {
-        if (k < p.size() &&
-            (p[k] == QLatin1Char('?') || p[k].toCaseFolded() == name[n].toCaseFolded())) {
-            ++n, ++k;
-        } else if (k < p.size() && p[k] == QLatin1Char('*')) {
-            star = k++;
-            resume = n;
-        } else if (star >= 0) {
-            k = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (k < p.size() && p[k] == QLatin1Char('*'))
-        ++k;
-    return k == p.size();
-}
-
 // The entry of `directory` named `name` without regard to case, or an empty text.
 QString entryLike(const QString& directory, const QString& name) {
     const QStringList entries = QDir(directory).entryList(
@@ -51,12 +29,6 @@ QString entryLike(const QString& directory, const QString& name) {
     for (const auto& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};
-}
-
-int attributesOf(const QFileInfo& info) {
-    int attributes = info.isDir() ? AttrDirectory : 0;
-    if (info.fileName().startsWith(QLatin1Char('.'))) attributes |= AttrHidden;
-    return attributes == 0 ? AttrArchive : attributes;
 }
 
 } // namespace
@@ -75,7 +47,10 @@ QString FileSystemHost::currentDirectory() {
 
 bool FileSystemHost::setCurrentDirectory(const QString& path) {
     const QString target = hostPath(path);
-    return !target.isEmpty() && QFileInfo(target).isDir() && QDir::setCurrent(target);
+    // A folder that cannot be listed is no more use than a missing one.
+    const QFileInfo folder(target);
+    return !target.isEmpty() && folder.isDir() && folder.isReadable() && folder.isExecutable() &&
+           QDir::setCurrent(target);
 }
 
 QString FileSystemHost::driveFolder(QChar letter) {
@@ -124,19 +99,19 @@ std::vector<DirEntry> FileSystemHost::listDirectory(const QString& hostDirectory
     const QString directory =
         hostPath(hostDirectory.isEmpty() ? QStringLiteral(".") : hostDirectory);
     if (directory.isEmpty()) return found;
-    const QFileInfoList infos = QDir(directory).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : infos) {
-        if (!matches(info.fileName(), pattern)) continue;
-        const int attributes = attributesOf(info);
-        const int special = attributes & (AttrHidden | AttrSystem | AttrDirectory);
+    HostDirectory::Reading reading = HostDirectory::read(HostDirectory::nativePath(directory));
+    std::vector<std::pair<QString, HostDirectory::Entry*>> sorted;
+    for (HostDirectory::Entry& e : reading.entries) {
+        if (!HostDirectory::matches(e.name, pattern)) continue;
+        const int special = e.attributes & (AttrHidden | AttrSystem | AttrDirectory);
         if (special != 0 && (special & mask) == 0) continue; // ordinary files always match
-        const QDateTime modified = info.lastModified().toLocalTime();
-        found.push_back({info.fileName(), info.fileName(), Pictures::dayNumber(modified.date()),
-                         Pictures::timeValue(modified.time()), info.isDir() ? 0 : info.size(),
-                         attributes});
+        sorted.emplace_back(e.name.toCaseFolded(), &e);
     }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    found.reserve(sorted.size());
+    for (const auto& [key, e] : sorted)
+        found.push_back({e->name, e->name, e->date, e->time, e->size, e->attributes});
     return found;
 }
 
@@ -161,4 +136,21 @@ bool FileSystemHost::copyFile(const QString& from, const QString& to, QString* e
 bool FileSystemHost::makeDirectory(const QString& path) {
     const QString target = hostPath(path);
     return !target.isEmpty() && QDir().mkpath(target);
+}
+
+int FileSystemHost::execute(const QString& program, QString* error) {
+    const auto fail = [&](int code, const QString& text) {
+        if (error) *error = text;
+        return code;
+    };
+    const QString path = hostPath(program.trimmed());
+    if (path.isEmpty()) return fail(DriveNotReady, QStringLiteral("Invalid drive"));
+    const QFileInfo file(path);
+    if (!file.isFile()) return fail(ProgramNotFound, QStringLiteral("File not found"));
+    if (!DesktopLaunch::isProgram(file.absoluteFilePath()))
+        return fail(NotAProgram,
+                    QStringLiteral("%1 is not a program this computer can start").arg(program));
+    QString reason;
+    if (!startProgram(file.absoluteFilePath(), &reason)) return fail(StartFailed, reason);
+    return 0;
 }

@@ -35,6 +35,21 @@ public:
     bool copyFile(const QString& from, const QString& to, QString* error) override;
     // Creates missing parents too; true when the directory exists afterwards.
     bool makeDirectory(const QString& path) override;
+    // Finds the program and hands it to startProgram.
+    int execute(const QString& program, QString* error) override;
+
+    // Error numbers of execute.
+    enum ExecuteError {
+        ProgramNotFound = 2,
+        OutOfMemory = 8,
+        DriveNotReady = 15,
+        StartFailed = 31,
+        NotAProgram = 193
+    };
+
+protected:
+    // Starts an existing program file, detached; false with the reason when it did not start.
+    virtual bool startProgram(const QString& hostFile, QString* error) = 0;
 
 private:
     IniManager* settings_ = nullptr;

@@ -14,3 +14,7 @@ Host& Host::instance() {
 void Host::install(Host* host) {
     installed = host;
 }
+
+bool Host::present() {
+    return installed != nullptr;
+}

@@ -54,10 +54,32 @@ struct DirEntry {
 };
 
 struct MailMessage {
-    QStringList to;
+    QStringList to; // addresses; one entry may hold several separated by "," or ";"
     QString subject;
     QString body;
-    QStringList attachments;
+    QStringList attachments; // host paths
+    // The user finishes the mail in the mail client's own window (no subject, or nobody to
+    // send it to). The desktop's mail client always shows its window; the flag says which
+    // way the mail was meant.
+    bool dialog = false;
+};
+
+// What handing over a mail or using the address book came to, in the numbering of the mail
+// interface whose result texts the windows show.
+enum MailResult : int {
+    MailSuccess = 0,
+    MailUserAbort = 1,
+    MailFailure = 2,
+    MailLoginFailure = 3, // no mail client could be reached
+    MailAttachmentNotFound = 11,
+    MailUnknownRecipient = 14, // an address that is no mail address
+    MailTextTooLarge = 18,
+};
+
+// One entry the address book offers.
+struct AddressEntry {
+    QString name;
+    QString address;
 };
 
 class Host {
@@ -67,6 +89,8 @@ public:
     // The process-wide host; the program installs the Qt host, a test the scripted one.
     static Host& instance();
     static void install(Host* host);
+    // Whether a host is installed (a tool may run without one).
+    static bool present();
 
     // Message box with buttons as a bit set; returns the bit pressed.
     virtual int message(const QString& text, const QString& caption, Icon icon, int buttons,
@@ -109,9 +133,20 @@ public:
     virtual bool copyFile(const QString& from, const QString& to, QString* error) = 0;
     virtual bool makeDirectory(const QString& path) = 0;
 
-    // The shell's "open" of a document, program or web address.
+    // The shell's "open" of a document, program or web address. Web addresses are opened
+    // only as http, https or mailto addresses; anything else with a scheme is refused.
     virtual bool shellOpen(const QString& target) = 0;
-    virtual bool composeMail(const MailMessage& mail) = 0;
+    // Starts a program of this computer, named by a media or host path, in its own
+    // directory and without a shell: 0 when it started; 2 when there is no such file; 15
+    // when its drive is not ready; any other number with the host's text in `error`.
+    virtual int execute(const QString& program, QString* error) = 0;
+    // Hands a mail to the desktop's mail client; a MailResult.
+    virtual int composeMail(const MailMessage& mail) = 0;
+    // The address book: the user picks recipients among `book`. `recipients` holds the
+    // addresses picked before and, on MailSuccess, those picked now (in the book's order).
+    // MailUserAbort when the user cancelled.
+    virtual int addressBook(const QString& caption, const std::vector<AddressEntry>& book,
+                            QStringList& recipients) = 0;
     // The project's help text opened at a keyword.
     virtual void showHelp(const QString& keyword) = 0;
 };

@@ -4,6 +4,7 @@
 #include "framework/host/HelpViewer.h"
 #include "framework/host/HostColour.h"
 #include "framework/host/MessageButtons.h"
+#include "framework/host/Modality.h"
 #include "framework/host/PopupMenuText.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ void addItems(QMenu& menu, const std::vector<PopupItem>& items) {
 } // namespace
 
 QWidget* QtHost::dialogParent() {
-    return QApplication::activeWindow();
+    return Modality::owner();
 }
 
 int QtHost::message(const QString& text, const QString& caption, Icon icon, int buttons,
@@ -94,6 +95,7 @@ int QtHost::showMessage(const QString& text, const QString& caption, Icon icon,
         escape->hide();
     }
     box.setEscapeButton(escape);
+    Modality::toOwner(box);
     box.exec();
     for (size_t i = 0; i < pushed.size(); ++i) {
         if (box.clickedButton() == pushed[i]) return buttons.buttons[i].result;
@@ -113,30 +115,38 @@ QString QtHost::fileDialog(const QString& title, const QString& filters, const Q
                             startPath.isEmpty() ? QStringLiteral(".") : startPath);
     dialog.setDirectory(startAt.isDir() ? startAt.absoluteFilePath() : startAt.absolutePath());
     if (!startPath.isEmpty() && !startAt.isDir()) dialog.selectFile(startAt.fileName());
+    Modality::toOwner(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 QString QtHost::directoryDialog(const QString& title, const QString& start) {
     const QString from = start.isEmpty() ? currentDirectory() : hostPath(start);
-    const QString chosen = QFileDialog::getExistingDirectory(dialogParent(), title, from);
-    if (chosen.isEmpty()) return {};
-    const QString path = QDir::toNativeSeparators(chosen);
+    QFileDialog dialog(dialogParent(), title, from);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    Modality::toOwner(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
     return path.endsWith(QDir::separator()) ? path : path + QDir::separator();
 }
 
 bool QtHost::colourDialog(const QString& title, Colour& colour) {
-    const QColor chosen = QColorDialog::getColor(toQColor(colour), dialogParent(), title);
-    if (!chosen.isValid()) return false;
-    colour = fromQColor(chosen);
+    QColorDialog dialog(toQColor(colour), dialogParent());
+    dialog.setWindowTitle(title);
+    Modality::toOwner(dialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) return false;
+    colour = fromQColor(dialog.selectedColor());
     return true;
 }
 
 bool QtHost::fontDialog(const QString& title, FontChoice& font) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, toQFont(font), dialogParent(), title);
-    if (ok) fromQFont(chosen, font);
-    return ok;
+    QFontDialog dialog(toQFont(font), dialogParent());
+    dialog.setWindowTitle(title);
+    Modality::toOwner(dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    fromQFont(dialog.selectedFont(), font);
+    return true;
 }
 
 int QtHost::popupMenu(const QString& items) {

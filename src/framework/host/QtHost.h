@@ -33,14 +33,21 @@ public:
     // Writes the text to the error stream and exits at once with the code: nothing is saved.
     [[noreturn]] void endProgram(int exitCode, const QString& text) override;
 
-    // Web addresses go to the desktop's browser; a media path ("D:\SETUP.EXE") is first
-    // turned into its host path; a program is started detached in its own directory; any
-    // other file is opened by the desktop. False when nothing could be started.
+    // Web addresses go to the desktop's browser (http, https and mailto only); a media path
+    // ("D:\SETUP.EXE") is first turned into its host path; a program is started detached in its own
+    // directory; any other file is opened by the desktop. False when nothing could be started.
     bool shellOpen(const QString& target) override;
     // Through xdg-email when it is on the PATH, otherwise a mailto: address opened by the
-    // desktop. False when neither could be started.
-    bool composeMail(const MailMessage& mail) override;
+    // desktop. A mail with a bad address, a missing attachment or too long a text is not
+    // handed over; MailLoginFailure when no mail client could be started.
+    int composeMail(const MailMessage& mail) override;
+    // A window listing the book with a tick per entry and a line to find entries by.
+    int addressBook(const QString& caption, const std::vector<AddressEntry>& book,
+                    QStringList& recipients) override;
     void showHelp(const QString& keyword) override;
+
+protected:
+    bool startProgram(const QString& hostFile, QString* error) override;
 
 private:
     static QWidget* dialogParent();

@@ -15,7 +15,10 @@
 bool QtHost::shellOpen(const QString& target) {
     const QString t = target.trimmed();
     if (t.isEmpty()) return false;
-    if (DesktopLaunch::isWebAddress(t)) return QDesktopServices::openUrl(DesktopLaunch::webUrl(t));
+    if (DesktopLaunch::isWebAddress(t)) {
+        const QUrl url = DesktopLaunch::webUrl(t);
+        return !url.isEmpty() && QDesktopServices::openUrl(url);
+    }
     const QString path = DesktopLaunch::isMediaPath(t) ? hostPath(t) : t;
     if (path.isEmpty()) return false; // a drive that is not configured
     const QFileInfo file(QDir(currentDirectory()), path);
@@ -25,12 +28,23 @@ bool QtHost::shellOpen(const QString& target) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
-bool QtHost::composeMail(const MailMessage& mail) {
+bool QtHost::startProgram(const QString& hostFile, QString* error) {
+    QProcess process;
+    process.setProgram(hostFile);
+    process.setWorkingDirectory(QFileInfo(hostFile).absolutePath());
+    if (process.startDetached()) return true;
+    if (error) *error = process.errorString();
+    return false;
+}
+
+int QtHost::composeMail(const MailMessage& mail) {
+    if (const int problem = DesktopLaunch::mailProblem(mail)) return problem;
     const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (!xdgEmail.isEmpty() &&
         QProcess::startDetached(xdgEmail, DesktopLaunch::xdgEmailArguments(mail)))
-        return true;
-    return QDesktopServices::openUrl(DesktopLaunch::mailtoUrl(mail));
+        return MailSuccess;
+    return QDesktopServices::openUrl(DesktopLaunch::mailtoUrl(mail)) ? MailSuccess
+                                                                     : MailLoginFailure;
 }
 
 void QtHost::endProgram(int exitCode, const QString& text) {

@@ -36,10 +36,16 @@ void ScriptedHost::cancelFont() {
 void ScriptedHost::answerPopup(int item) {
     popups_.push_back(item);
 }
+void ScriptedHost::answerAddressBook(const QStringList& picked) {
+    addressBooks_.emplace_back(MailSuccess, picked);
+}
+void ScriptedHost::failAddressBook(int result) {
+    addressBooks_.emplace_back(result, QStringList());
+}
 
 int ScriptedHost::pendingAnswers() const {
     return int(buttons_.size() + files_.size() + directories_.size() + colours_.size() +
-               fonts_.size() + popups_.size());
+               fonts_.size() + popups_.size() + addressBooks_.size());
 }
 
 void ScriptedHost::setNow(const QDate& date, const QTime& time) {
@@ -55,6 +61,7 @@ void ScriptedHost::clearRecords() {
     messages_.clear();
     dialogs_.clear();
     shellOpened_.clear();
+    started_.clear();
     helpKeywords_.clear();
     mails_.clear();
     ended_ = false;
@@ -133,9 +140,31 @@ bool ScriptedHost::shellOpen(const QString& target) {
     return shellResult_;
 }
 
-bool ScriptedHost::composeMail(const MailMessage& mail) {
+bool ScriptedHost::startProgram(const QString& hostFile, QString* error) {
+    if (!startFailure_.isEmpty()) {
+        if (error) *error = startFailure_;
+        return false;
+    }
+    started_.append(hostFile);
+    return true;
+}
+
+int ScriptedHost::composeMail(const MailMessage& mail) {
     mails_.push_back(mail);
     return mailResult_;
+}
+
+int ScriptedHost::addressBook(const QString& caption, const std::vector<AddressEntry>& book,
+                              QStringList& recipients) {
+    QStringList entries;
+    for (const AddressEntry& e : book)
+        entries << e.name + QStringLiteral(" <") + e.address + u'>';
+    const auto [result, picked] =
+        take(addressBooks_).value_or(std::make_pair(int(MailSuccess), recipients));
+    dialogs_.push_back({DialogKind::AddressBook, caption, entries.join(u'\n'),
+                        recipients.join(u','), false, result == MailSuccess, picked.join(u',')});
+    if (result == MailSuccess) recipients = picked;
+    return result;
 }
 
 void ScriptedHost::showHelp(const QString& keyword) {

@@ -30,12 +30,14 @@ public:
         int defaultButton = 0;
         int answer = 0; // bit or position of the button pressed
     };
-    enum class DialogKind { File, Directory, Colour, Font, Popup };
+    enum class DialogKind { File, Directory, Colour, Font, Popup, AddressBook };
     struct ShownDialog {
         DialogKind kind;
         QString title;  // popup menu: empty
-        QString detail; // file dialog: filters; popup: the items
-        QString start;  // file and directory dialog: the start name
+        QString detail; // file dialog: filters; popup: the items; address book: the entries
+                        // as "name <address>", one a line
+        QString start;  // file and directory dialog: the start name; address book: the
+                        // recipients picked before, "," separated
         bool save = false;
         bool confirmed = false;
         QString answer; // chosen name, or the number of the chosen popup item
@@ -52,6 +54,10 @@ public:
     void answerFont(const FontChoice& font);
     void cancelFont();
     void answerPopup(int item); // 0: nothing chosen
+    // The addresses picked in the next address book; failAddressBook answers with a result
+    // other than success (MailUserAbort for a cancel).
+    void answerAddressBook(const QStringList& picked);
+    void failAddressBook(int result);
     // Answers not yet used; a test can check that its script was consumed.
     int pendingAnswers() const;
 
@@ -61,7 +67,12 @@ public:
     void setNow(const QDate& date, const QTime& time);
 
     void setShellOpenResult(bool ok) { shellResult_ = ok; }
-    void setMailResult(bool ok) { mailResult_ = ok; }
+    // Programs that execute finds are started only here: recorded, and answered by the
+    // reason given (empty: started).
+    void setStartFailure(const QString& reason) { startFailure_ = reason; }
+    const QStringList& programsStarted() const { return started_; }
+    // What the next handed-over mails come to (MailSuccess unless set).
+    void setMailResult(int result) { mailResult_ = result; }
 
     // What was shown and done, oldest first.
     const std::vector<ShownMessage>& messages() const { return messages_; }
@@ -90,8 +101,13 @@ public:
     // Records the ending and throws ProgramEnded.
     void endProgram(int exitCode, const QString& text) override;
     bool shellOpen(const QString& target) override;
-    bool composeMail(const MailMessage& mail) override;
+    int composeMail(const MailMessage& mail) override;
+    int addressBook(const QString& caption, const std::vector<AddressEntry>& book,
+                    QStringList& recipients) override;
     void showHelp(const QString& keyword) override;
+
+protected:
+    bool startProgram(const QString& hostFile, QString* error) override;
 
 private:
     template <typename T> static std::optional<T> take(std::deque<T>& queue);
@@ -101,12 +117,15 @@ private:
     std::deque<std::optional<Colour>> colours_;
     std::deque<std::optional<FontChoice>> fonts_;
     std::deque<int> popups_;
+    std::deque<std::pair<int, QStringList>> addressBooks_;
     qint32 today_, clock_;
-    bool shellResult_ = true, mailResult_ = true;
+    bool shellResult_ = true;
+    int mailResult_ = MailSuccess;
 
     std::vector<ShownMessage> messages_;
     std::vector<ShownDialog> dialogs_;
-    QStringList shellOpened_, helpKeywords_;
+    QStringList shellOpened_, helpKeywords_, started_;
+    QString startFailure_;
     std::vector<MailMessage> mails_;
     bool ended_ = false;
     int exitCode_ = 0;

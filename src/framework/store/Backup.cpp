@@ -1,5 +1,6 @@
 #include "framework/store/Codes.h"
-#include "framework/store/Collation.h"
+#include "framework/store/Creation.h"
+#include "framework/store/Direct.h"
 #include "framework/store/Disk.h"
 #include "framework/store/Schema.h"
 #include "framework/store/SqlCipherFile.h"
@@ -11,47 +12,15 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Copies of data files through the engine's online backup: the copy is taken page by page
 // under the engine's locks, so it is never torn, and it keeps the file's encryption.
 namespace store {
 
 namespace {
-
-// A connection of its own to one disk file, for the copy.
-class Direct {
-public:
-    ~Direct() { sqlite3_close_v2(db_); }
-    int open(const QString& path, const FileDef& def, const char* mode, Status& status) {
-        const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI;
-        int rc = sqlite3_open_v2(sql::uri(path, mode).constData(), &db_, flags, nullptr);
-        const QByteArray key = def.ownerPassword.toUtf8();
-        if (rc == SQLITE_OK && !key.isEmpty())
-            rc = sqlite3_key(db_, key.constData(), int(key.size()));
-        if (rc == SQLITE_OK) rc = collation::install(db_);
-        if (rc != SQLITE_OK) return codes::engine(status, db_, rc);
-        sqlite3_busy_timeout(db_, SqlCipherStore::DefaultBusyMs);
-        return codes::ok(status);
-    }
-    // The file must be a whole database of this data file.
-    int check(const QString& path, const FileDef& def, Status& status) {
-        Schema schema(def, QStringLiteral("main"));
-        sql::Stmt meta;
-        int rc = meta.prepare(db_, "SELECT label FROM " + schema.qualified(Schema::Meta));
-        if (rc == SQLITE_OK) rc = meta.step();
-        if (rc != SQLITE_ROW)
-            return codes::engineAs(status, db_, rc == SQLITE_DONE ? SQLITE_CORRUPT : rc,
-                                   FileSystemError);
-        if (sql::columnText(meta, 0).compare(def.label, Qt::CaseInsensitive) != 0)
-            return codes::fail(status, FileSystemError,
-                               QStringLiteral("%1 is not a copy of %2").arg(path, def.label));
-        return disk::checkSize(db_, "main", path, status);
-    }
-    sqlite3* db() const { return db_; }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 int copy(sqlite3* from, const QByteArray& fromName, sqlite3* to, const QByteArray& toName,
          Status& status) {
@@ -81,15 +50,21 @@ int replace(const QString& part, const QString& target, Status& status) {
     return codes::ok(status);
 }
 
-// Copies `from` (a schema of a connection) into a new file at `target`.
+// Copies `from` (a schema of a connection) into a new file at `target`, made with `mode`.
 int copyToFile(sqlite3* from, const QByteArray& fromName, const FileDef& def, const QString& target,
-               Status& status) {
+               mode_t mode, Status& status) {
     const QString part = target + QStringLiteral(".part");
     QFile::remove(part);
+    const int fd =
+        ::open(QFile::encodeName(part).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
+    if (fd < 0)
+        return codes::fail(status, FileSystemError, QString::fromLocal8Bit(std::strerror(errno)));
+    ::close(fd);
+    creation::setMode(part, mode);
     int rc;
     {
         Direct out;
-        rc = out.open(part, def, "rwc", status);
+        rc = out.open(part, def, "rw", status);
         if (rc == Ok) rc = copy(from, fromName, out.db(), "main", status);
     }
     if (rc != Ok) {
@@ -99,8 +74,20 @@ int copyToFile(sqlite3* from, const QByteArray& fromName, const FileDef& def, co
     return replace(part, target, status);
 }
 
+// Also under another name: a link to the file or to its directory, or a second hard link.
 bool sameFile(const QString& a, const QString& b) {
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+    if (QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()) return true;
+    struct stat first, second;
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// A copy is as open as the file it copies, and never to others.
+mode_t copyMode(const QString& source) {
+    struct stat st;
+    if (::stat(QFile::encodeName(source).constData(), &st) != 0) return 0600;
+    return st.st_mode & 0770;
 }
 
 } // namespace
@@ -116,13 +103,24 @@ int SqlCipherStore::backup(const FileDef& def, const QString& targetPath) {
         if (inTransaction())
             return codes::fail(status_, FileSystemError,
                                QStringLiteral("a copy cannot be taken during a transaction"));
-        return copyToFile(db_, file->schemaName().toUtf8(), def, targetPath, status_);
+        return copyToFile(db_, file->schemaName().toUtf8(), def, targetPath, copyMode(source),
+                          status_);
     }
     if (disk::check(source, status_) != Ok) return status_.code;
     Direct in;
     if (in.open(source, def, "ro", status_) != Ok || in.check(source, def, status_) != Ok)
         return status_.code;
-    return copyToFile(in.db(), "main", def, targetPath, status_);
+    return copyToFile(in.db(), "main", def, targetPath, copyMode(source), status_);
+}
+
+int SqlCipherStore::verify(const FileDef& def, const QString& sourcePath) {
+    std::lock_guard lock(mutex_);
+    if (disk::check(sourcePath, status_) != Ok) return status_.code;
+    Direct in;
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
+        return status_.code;
+    return in.checkPages(sourcePath, status_);
 }
 
 int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
@@ -132,13 +130,14 @@ int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
         return codes::fail(status_, FileSystemError, QStringLiteral("a file is not its copy"));
     if (disk::check(sourcePath, status_) != Ok) return status_.code;
     Direct in;
-    if (in.open(sourcePath, def, "ro", status_) != Ok || in.check(sourcePath, def, status_) != Ok)
+    if (in.open(sourcePath, def, "ro", status_) != Ok ||
+        in.check(sourcePath, def, status_, true) != Ok)
         return status_.code;
     SqlCipherFile* file = find(def);
     if (!file || !file->isOpen()) {
         if (!disk::exists(target)) {
             if (disk::directoryWriteProtected(target)) return codes::fail(status_, AccessDenied);
-            return copyToFile(in.db(), "main", def, target, status_);
+            return copyToFile(in.db(), "main", def, target, creation::modeFor(directory_), status_);
         }
         if (disk::writeProtected(target)) return codes::fail(status_, AccessDenied);
         // Into the file itself, so that stations that have it open see the new content; a
@@ -147,7 +146,7 @@ int SqlCipherStore::restore(const FileDef& def, const QString& sourcePath) {
         Status unreadable;
         if (out.open(target, def, "rw", unreadable) != Ok ||
             out.check(target, def, unreadable) != Ok)
-            return copyToFile(in.db(), "main", def, target, status_);
+            return copyToFile(in.db(), "main", def, target, copyMode(target), status_);
         return copy(in.db(), "main", out.db(), "main", status_);
     }
     if (file->isReadOnly()) return codes::fail(status_, AccessDenied);

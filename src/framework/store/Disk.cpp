@@ -33,13 +33,32 @@ qint64 pragmaNumber(sqlite3* db, const QByteArray& schema, const char* name, int
 
 int check(const QString& path, Status& status) {
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        if (errno == ENOENT) return codes::fail(status, FileNotFound);
-        return codes::fail(status, FileSystemError, QString::fromLocal8Bit(std::strerror(errno)));
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 && errno == ENOENT) {
+        const QString problem = whatIsWrong(path); // a link to nothing
+        return codes::fail(status, FileNotFound, problem);
     }
-    if (!S_ISREG(st.st_mode))
-        return codes::fail(status, FileSystemError, QStringLiteral("not a plain file"));
+    const QString problem = whatIsWrong(path);
+    if (!problem.isEmpty()) return codes::fail(status, FileSystemError, problem);
     return codes::ok(status);
+}
+
+QString whatIsWrong(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const QString file = QFileInfo(path).fileName();
+    struct stat st;
+    if (::stat(name.constData(), &st) == 0) {
+        if (S_ISREG(st.st_mode)) return {};
+        if (S_ISDIR(st.st_mode)) return QStringLiteral("%1 is a folder, not a file").arg(file);
+        return QStringLiteral("%1 is not a plain file (a device, pipe or socket)").arg(file);
+    }
+    const int error = errno;
+    struct stat link;
+    if (error == ENOENT && ::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+        return QStringLiteral("%1 is a link to %2, which does not exist")
+            .arg(file, QFileInfo(path).symLinkTarget());
+    if (error == ENOENT) return {};
+    return QStringLiteral("%1 cannot be reached: %2")
+        .arg(file, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 bool exists(const QString& path) {
@@ -63,7 +82,8 @@ int checkSize(sqlite3* db, const QByteArray& schema, const QString& path, Status
     const qint64 size = QFileInfo(path).size();
     if (pages * pageSize != size)
         return codes::fail(status, FileSystemError,
-                           QStringLiteral("the file holds %1 bytes for %2 pages of %3 bytes")
+                           QStringLiteral("damaged: cut short or lengthened (%1 bytes for %2 "
+                                          "pages of %3 bytes)")
                                .arg(size)
                                .arg(pages)
                                .arg(pageSize));

@@ -7,9 +7,13 @@
 // What the store asks of the disk files themselves.
 namespace store::disk {
 
-// 0 for a regular file, 2 when it is missing, 90 with the reason otherwise.
+// 0 for a regular file, 2 when it is missing (also behind a link to nothing, with that
+// said), 90 with the reason otherwise.
 int check(const QString& path, Status& status);
 bool exists(const QString& path);
+// What keeps the path from being a data file, in words for the user: a folder, a device, a
+// link to nothing. Empty for a regular file or a missing one.
+QString whatIsWrong(const QString& path);
 // True when the file or its directory refuses writing: no write permission bit at all
 // (which counts even where the user could write anyway) or access refused.
 bool writeProtected(const QString& path);

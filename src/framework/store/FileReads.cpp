@@ -32,7 +32,7 @@ void SqlCipherFile::leave(SqlCipherCursor* cursor) {
 
 void SqlCipherFile::dropBatches() {
     for (SqlCipherCursor* c : cursors_)
-        c->dropBatch();
+        c->fileChanged();
 }
 
 std::unique_ptr<Cursor> SqlCipherFile::cursor() {

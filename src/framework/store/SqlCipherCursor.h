@@ -57,8 +57,12 @@ public:
         stmts_.clear();
         ranges_.clear();
     }
-    // The file changed: what was read ahead goes.
+    // What was read ahead goes.
     void dropBatch();
+    // The file changed: what was read ahead goes, and the next read starts again from the
+    // first batch's size, so that a pass that writes as it reads (a cascade over the
+    // children of a record) does not read a thousand rows ahead for every row it writes.
+    void fileChanged() { restartBatches(); }
     // The file is gone: every later call fails.
     void orphan();
     // The depth of a read that takes every record beyond the point in one statement.

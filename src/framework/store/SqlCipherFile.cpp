@@ -2,6 +2,7 @@
 
 #include "framework/store/Codes.h"
 #include "framework/store/Counts.h"
+#include "framework/store/Creation.h"
 #include "framework/store/Disk.h"
 #include "framework/store/Migrations.h"
 
@@ -93,11 +94,11 @@ int SqlCipherFile::open(int openMode) {
     if (checkDisk(!readOnly) != Ok) return status_.code;
     using Access = SqlCipherStore::Access;
     if (store_.attach(*this, readOnly ? Access::ReadOnly : Access::ReadWrite, status_) != Ok)
-        return status_.code;
+        return refused();
     if (verify(readOnly, true) != Ok) {
         Status ignored;
         store_.detach(*this, ignored);
-        return status_.code;
+        return refused();
     }
     open_ = true;
     readOnly_ = readOnly;
@@ -109,6 +110,32 @@ int SqlCipherFile::open(int openMode) {
     counted_ = readOnly ? counts::kept(store_.db(), *schema_)
                         : counts::provide(store_.db(), *schema_) == SQLITE_OK;
     return codes::ok(status_);
+}
+
+// A file that could not be opened: one left half-made by an interrupted creation counts as
+// missing, so that it is made anew; anything else is said in words that name the file.
+int SqlCipherFile::refused() {
+    if (creation::halfMade(def_, path()))
+        return fail(FileNotFound,
+                    QStringLiteral("%1 was left half-made by an interrupted start and is made anew")
+                        .arg(def_.diskName));
+    if (status_.code == FileSystemError && !status_.driverCode.isEmpty())
+        status_.driverText = unusable(status_.driverCode.toInt(), status_.driverText);
+    return status_.code;
+}
+
+QString SqlCipherFile::unusable(int engineCode, const QString& engineText) const {
+    switch (engineCode & 0xFF) {
+    case SQLITE_NOTADB:
+        return QStringLiteral("%1 is not a data file of this program, or it is damaged (%2)")
+            .arg(def_.diskName, engineText);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("%1 is damaged (%2)").arg(def_.diskName, engineText);
+    case SQLITE_ERROR: // its tables are not there
+        return QStringLiteral("%1 is not a data file of this program").arg(def_.diskName);
+    default:
+        return QStringLiteral("%1 cannot be read (%2)").arg(def_.diskName, engineText);
+    }
 }
 
 // Is the attached file a whole database of this data file, at this version, with its keys?
@@ -129,11 +156,17 @@ int SqlCipherFile::verifyLabel(bool readOnly) {
     const int version = sqlite3_column_int(meta, 1);
     meta.reset();
     if (label.compare(def_.label, Qt::CaseInsensitive) != 0)
-        return fail(FileSystemError,
-                    QStringLiteral("the file holds %1, not %2").arg(label, def_.label));
-    if (disk::checkSize(db, schemaName_.toUtf8(), path(), status_) != Ok) return status_.code;
+        return fail(FileSystemError, QStringLiteral("%1 holds the records of %2, not of %3")
+                                         .arg(def_.diskName, label, def_.label));
+    if (disk::checkSize(db, schemaName_.toUtf8(), path(), status_) != Ok) {
+        if (status_.driverCode.isEmpty())
+            status_.driverText = QStringLiteral("%1 is %2").arg(def_.diskName, status_.driverText);
+        return status_.code;
+    }
     if (version > def_.schemaVersion)
-        return fail(FileSystemError, QStringLiteral("the file was made by a newer version"));
+        return fail(
+            FileSystemError,
+            QStringLiteral("%1 was made by a newer version of this program").arg(def_.diskName));
     if (version < def_.schemaVersion) {
         if (readOnly)
             return fail(FileSystemError, QStringLiteral("the file must be converted first"));
@@ -200,36 +233,7 @@ int SqlCipherFile::verifyKeys() {
 int SqlCipherFile::create() {
     std::lock_guard lock(store_.mutex());
     if (open_) return fail(AlreadyOpen);
-    const QString file = path();
-    if (disk::exists(file))
-        return fail(FileSystemError, QStringLiteral("%1 exists already").arg(def_.diskName));
-    if (disk::directoryWriteProtected(file))
-        return fail(AccessDenied, QStringLiteral("the directory is write-protected"));
-    if (store_.attach(*this, SqlCipherStore::Access::Create, status_) != Ok) {
-        QFile::remove(file);
-        return status_.code;
-    }
-    int rc = Ok;
-    {
-        sqlite3* db = store_.db();
-        sql::Savepoint step(db, "store_create");
-        int engineRc = step.begun();
-        for (const QByteArray& statement : schema_->createTables())
-            if (engineRc == SQLITE_OK) engineRc = sql::exec(db, statement);
-        for (const QByteArray& statement : counts::make(*schema_))
-            if (engineRc == SQLITE_OK) engineRc = sql::exec(db, statement);
-        for (int k = 1; engineRc == SQLITE_OK && k <= int(def_.keys.size()); ++k)
-            engineRc = sql::exec(db, schema_->createKey(k));
-        rc = engineRc == SQLITE_OK ? finish(step) : engineFail(engineRc);
-    }
-    const Status why = status_;
-    store_.detach(*this, status_);
-    status_ = why;
-    if (rc != Ok) {
-        QFile::remove(file);
-        QFile::remove(file + QStringLiteral("-journal"));
-    }
-    return rc;
+    return creation::make(def_, path(), status_);
 }
 
 int SqlCipherFile::close() {

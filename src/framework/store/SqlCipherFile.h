@@ -110,6 +110,8 @@ private:
 
     // Opening (SqlCipherFile.cpp).
     int checkDisk(bool forWriting);
+    int refused();
+    QString unusable(int engineCode, const QString& engineText) const;
     int verify(bool readOnly, bool checkKeys);
     int verifyLabel(bool readOnly);
     int verifyColumns();

@@ -31,6 +31,7 @@ public:
 
     int backup(const FileDef& def, const QString& targetPath) override;
     int restore(const FileDef& def, const QString& sourcePath) override;
+    int verify(const FileDef& def, const QString& sourcePath) override;
 
     const Status& status() const override { return status_; }
 

@@ -14,7 +14,8 @@ enum class EventKind {
     PageDown,
     ScrollTop,
     ScrollBottom,
-    ScrollDrag,  // the thumb of a list was dragged; KeyCode holds 0..100
+    ScrollDrag,  // the thumb of a list was dragged; KeyCode holds 0..100 (a text viewer's
+                 // list: 0..10000, finer over a large file)
     OpenWindow,  // the window is open; always the first event
     CloseWindow, // the window is asked to close (close box, a button's response)
     CloseDown,   // the program is ending

@@ -123,10 +123,12 @@ int WindowController::changeCompleted() {
     }
 }
 
+// A failure is asked about once, here, with the form's three buttons; a retry does not ask for
+// the confirmation again.
 int WindowController::deleteCompleted() {
     const BusyCursor busy;
-    for (;;) {
-        if (Primary->Delete(DeleteAction == 2) == LevelBenign) {
+    for (bool confirm = DeleteAction == 2;; confirm = false) {
+        if (Primary->Delete(confirm, false) == LevelBenign) {
             SetResponse(RequestCompleted);
             return LevelBenign;
         }

@@ -1,6 +1,9 @@
 #include "framework/window/WindowController.h"
 #include "framework/window/WindowWatch.h"
 
+#include "framework/host/Modality.h"
+
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -56,8 +59,12 @@ void WindowController::showWindow() {
         return;
     }
     if (modal_) {
-        if (area) window_->setParent(area->window(), Qt::Dialog);
-        window_->setWindowModality(Qt::ApplicationModal);
+        // Modal to the window it opens over (the modal one below it, or the frame), not to
+        // the whole program: the help window stays usable.
+        QWidget* owner = QApplication::activeModalWidget();
+        if (!owner && area) owner = area->window();
+        if (owner && owner != window_.get()) window_->setParent(owner, Qt::Dialog);
+        Modality::toOwner(*window_);
     }
     // Until it has a place of its own, a window opens centred over the frame or the screen.
     if (!window_->testAttribute(Qt::WA_Resized)) window_->adjustSize();

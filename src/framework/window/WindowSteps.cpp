@@ -118,7 +118,11 @@ int WindowController::TakeNewSelection() {
     bool isList = false;
     if (const Controls::Control* c = C().find(control)) isList = c->Kind == ControlKind::List;
     for (BrowseLink* b : Browses)
-        if (b->ListControl() == control) isList = true;
+        if (b->ListControl() == control) {
+            isList = true;
+            // The row the user made current, before the refresh shows the list again.
+            b->TakeEvent(current_);
+        }
     if (!isList) return LevelBenign;
     Reset();
     if (AutoToolbar && Toolbar) Toolbar->SetTarget(control);

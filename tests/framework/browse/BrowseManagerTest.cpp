@@ -5,7 +5,9 @@
 #include "framework/window/Keys.h"
 #include "support/CatalogueTest.h"
 
+#include <QMouseEvent>
 #include <QPointer>
+#include <QTableView>
 
 namespace {
 
@@ -363,6 +365,26 @@ TEST_F(BrowseManagerTest, AFilterThatDoesNotParseIsReportedAndTheListGoesOnWitho
     settleEvents();
     EXPECT_EQ(w->browse.Count(), 44);
     EXPECT_EQ(shown(), inOrder(ArcKey::KeyNaam, "Games").mid(0, rows));
+}
+
+TEST_F(BrowseManagerTest, AClickedRowBecomesTheCurrentOneAndTheFormsRecord) {
+    open();
+    QTableView& table = w->list->table();
+    const QPoint at = table.visualRect(table.model()->index(3, 0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, table.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(table.viewport(), &click);
+    }
+    settleEvents();
+    EXPECT_EQ(w->browse.CurrentChoice, 4);
+    EXPECT_EQ(table.currentIndex().row(), 3) << "the refresh keeps the clicked row";
+    w->form = [](int) { return RequestCancelled; };
+    post(EventKind::AlertKey, Keys::CtrlEnter);
+    ASSERT_EQ(w->calls.size(), 1u);
+    EXPECT_EQ(w->calls[0].request, ChangeRecord);
+    EXPECT_EQ(w->calls[0].nr, quint32(std::get<qint64>(w->browse.ListQueue[3].Values[0])));
 }
 
 TEST_F(BrowseManagerTest, TheToolbarServesTheListItWasLastIn) {

@@ -75,8 +75,8 @@ TEST_F(ScriptedHostTest, ClockShellMailHelpAndEnding) {
     EXPECT_EQ(Host::instance().clock(), 1);
 
     EXPECT_TRUE(host.shellOpen("http://example.org"));
-    host.setMailResult(false);
-    EXPECT_FALSE(host.composeMail({{"support@example.org"}, "Reg 1", "", {}}));
+    host.setMailResult(MailLoginFailure);
+    EXPECT_EQ(host.composeMail({{"support@example.org"}, "Reg 1", "", {}}), MailLoginFailure);
     host.showHelp("Configure drives");
     EXPECT_EQ(host.shellOpened(), QStringList{"http://example.org"});
     EXPECT_EQ(host.mails().at(0).subject, "Reg 1");

@@ -217,6 +217,37 @@ TEST_F(WindowFormTest, DeleteWithActionTwoAsksAndNeverShowsTheForm) {
     EXPECT_EQ(file->records(), 0);
 }
 
+// The record went meanwhile: the failure is asked about once, with the form's buttons, and a
+// retry does not ask for the confirmation again.
+TEST_F(WindowFormTest, AFailedDeleteAsksOnceWithTheFormsButtons) {
+    storeNote(QStringLiteral("Gone"));
+    QPointer<NoteForm> form = start(DeleteRecord, 2, 3);
+    ASSERT_TRUE(form);
+    NoteRecord other;
+    other.Nr = 1;
+    ASSERT_EQ(file->manager.File->get(1, other), store::Ok);
+    ASSERT_EQ(file->manager.File->erase(other), store::Ok);
+    file->record.Nr = 1;
+    file->record.Name = "Gone";
+
+    host.answer(ButtonYes);    // try again
+    host.answer(ButtonCancel); // stay
+    press(*form, OkButton);
+    ASSERT_TRUE(form);
+    int asked = 0;
+    for (const auto& m : host.messages()) {
+        EXPECT_NE(m.caption, "Confirm Delete");
+        if (m.caption != "Record Delete Error") continue;
+        ++asked;
+        EXPECT_EQ(m.buttons, ButtonYes | ButtonNo | ButtonCancel);
+    }
+    EXPECT_EQ(asked, 2) << "once per attempt";
+    host.answer(ButtonNo);
+    press(*form, OkButton);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(outcome.response, RequestCancelled);
+}
+
 TEST_F(WindowFormTest, HistoryKeyPutsBackTheValueOfTheLastCompletedForm) {
     QPointer<NoteForm> first = start(InsertRecord);
     type(*first, NameEntry, QStringLiteral("Alpha"));
