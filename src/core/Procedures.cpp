@@ -1,5 +1,6 @@
 #include "core/Procedures.h"
 
+#include "archive/BrowsArchief.h"
 #include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
 #include "core/BrowsLog.h"
@@ -31,7 +32,7 @@ template <quint8 Kind> void addToArchive() {
 
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
-    {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ArchiveBrowse, Way::OwnThread, BrowsArchief, nullptr},
     {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
     {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
     {Procedure::Password, Way::OwnThread, [] { UpdatePass(); }, nullptr},
@@ -41,6 +42,7 @@ constexpr Listing listings[] = {
     {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintRecord, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},

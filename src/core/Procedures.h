@@ -15,6 +15,7 @@ enum class Procedure {
     Logbook,
     Restore,
     PrintArchive,
+    PrintRecord,
     PrintProducers,
     PrintClasses,
     ScanResults,

@@ -3,6 +3,7 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
+#include "core/ListSettings.h"
 #include "core/Notices.h"
 #include "core/Procedures.h"
 #include "core/Process.h"
@@ -14,7 +15,6 @@
 #include "producers/SendOutlook.h"
 #include "producers/UpdatePrd.h"
 #include "producers/Website.h"
-#include "search/ColumnFormat.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -25,17 +25,12 @@ constexpr int Columns = 4;
 constexpr const char* ColumnFields[Columns] = {"PRD:Name", "PRD:Website", "PRD:Support",
                                                "PRD:Phone"};
 
-int characterWidth(const QWidget& w) {
-    return std::max(1, w.fontMetrics().averageCharWidth());
-}
-
 } // namespace
 
 BrowsProducerWindow::BrowsProducerWindow() : WindowController(QStringLiteral("BrowsProducer")) {}
 
 int BrowsProducerWindow::Init() {
     if (const int level = WindowController::Init()) return level;
-    format_ = INIMgr().Fetch(FrameRules::userSection(), Settings::ProducerBrowse);
     build();
     Relate::Prd().Open();
     filesOpened_ = true;
@@ -53,6 +48,8 @@ int BrowsProducerWindow::Init() {
     browse_.AskProcedure = 1;
     browse_.SetSort(1);
     restoreColumns();
+    explorer_ = std::make_unique<ColumnExplorer>(*list_, browse_, *Settings, ProcedureName);
+    explorer_->Title = QStringLiteral("Software Producers");
     FrameRules::readBrowseColour();
     list_->setBackground(GLO.BrowseColor);
     AddButton(CloseButton, RequestCancelled);
@@ -87,35 +84,24 @@ void BrowsProducerWindow::build() {
 // The columns as the settings keep them; a format that does not describe the four columns
 // gives the one the list comes with.
 void BrowsProducerWindow::restoreColumns() {
-    std::vector<search::ColumnSpec> specs = search::parseColumns(format_);
-    if (specs.size() != size_t(Columns)) {
-        format_ = QString::fromLatin1(DesignFormat);
-        specs = search::parseColumns(format_);
-    }
     const FileDef& prd = Dictionary::Prd();
-    std::vector<BrowseColumn> columns;
-    for (int i = 0; i < Columns; ++i) {
-        const search::ColumnSpec& s = specs[size_t(i)];
-        columns.push_back({s.heading, s.width, Qt::AlignLeft, Qt::AlignLeft, s.picture,
-                           prd.fieldIndex(QString::fromLatin1(ColumnFields[i]))});
-    }
-    list_->setColumns(std::move(columns));
-    list_->header().setSectionsMovable(false);
+    std::vector<int> fields;
+    for (const char* field : ColumnFields)
+        fields.push_back(prd.fieldIndex(QString::fromLatin1(field)));
+    ListSettings::restoreFormat(*list_, Settings::ProducerBrowse, DesignFormat, fields);
 }
 
 void BrowsProducerWindow::saveColumns() {
-    const int unit = characterWidth(list_->table());
-    std::vector<int> widths;
-    for (int i = 0; i < Columns; ++i)
-        widths.push_back((list_->table().columnWidth(i) * 4 + unit / 2) / unit);
-    INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse,
-                    search::withWidths(format_, widths));
+    ListSettings::storeFormat(*list_, Settings::ProducerBrowse);
 }
 
 int BrowsProducerWindow::Kill() {
     const bool chosen = Request == SelectRecord && Response == RequestCompleted;
     const std::vector<FieldValue> producer = PRD.values();
-    if (Opened) saveColumns();
+    if (Opened) {
+        saveColumns();
+        explorer_->Save();
+    }
     // Closed while this procedure's name still stands, so that the record buffers the caller
     // had (the archive form's entry) come back as they were.
     if (filesOpened_) Relate::Prd().Close();
