@@ -7,6 +7,7 @@
 #include "core/Process.h"
 #include "framework/host/Images.h"
 #include "framework/host/QtHost.h"
+#include "framework/report/PageRenderer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,8 @@ int runProgram(int argc, char** argv) {
     QDir::setCurrent(where.path);
     QtHost host;
     Host::install(&host);
+    FontMeasure measure; // reports wrap by the fonts they print with
+    TextMeasure::Install(&measure);
     FirstUser first = FirstUser::Known;
     {
         Process process(where.path);
@@ -50,6 +53,7 @@ int runProgram(int argc, char** argv) {
         WindowController::SetServices(nullptr, nullptr);
         host.setSettings(nullptr);
     } // the settings store, the files and the error manager go in the order they came
+    TextMeasure::Install(nullptr);
     Host::install(nullptr);
     // A catalogue made for this start and then declined is not left behind half made.
     if (where.madeNow && first == FirstUser::Cancelled) {

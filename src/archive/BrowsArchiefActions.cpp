@@ -109,7 +109,7 @@ int BrowsArchiefWindow::press(int control) {
         return LevelNotify;
     case PrintButton:
         Update();
-        Procedures::run(Procedure::PrintArchive, Way::OwnThread);
+        Procedures::run(Procedure::PrintSelection, Way::OwnThread);
         return LevelNotify;
     case PrintRecordButton:
         Update();

@@ -328,7 +328,7 @@ void BrowsArchiefWindow::enableButtons() {
     const bool some = count_ > 0;
     const bool changes = GLO.UserLevel >= 2;
     const bool exists[] = {
-        Procedures::exists(Procedure::PrintArchive), Procedures::exists(Procedure::PrintRecord),
+        Procedures::exists(Procedure::PrintSelection), Procedures::exists(Procedure::PrintRecord),
         Procedures::exists(Procedure::ScanResults), Procedures::exists(Procedure::Search)};
     C().Enable(IncludeButton, changes && some);
     C().Enable(DeleteButton, changes && some);

@@ -63,7 +63,7 @@ struct Options {
 
 void describe(QCommandLineParser& parser, const Options& o) {
     parser.addOptions({o.install, o.password, o.organization, o.demo, o.check, o.search, o.subject,
-                       o.searchDates, o.from, o.till, o.data, o.csv, o.help, o.version});
+                       o.searchDates, o.from, o.till, o.data, o.csv, o.desktop, o.help, o.version});
 }
 
 Parsed usageError(const QString& error) {

@@ -1,6 +1,7 @@
 #include "core/PrinterSetup.h"
 
 #include "framework/host/Modality.h"
+#include "framework/report/PrintService.h"
 
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -8,8 +9,7 @@
 #include <QPushButton>
 
 QPrinter& PrinterSetup::printer() {
-    static QPrinter chosen(QPrinter::HighResolution);
-    return chosen;
+    return PrintService::Printer();
 }
 
 bool PrinterSetup::ask(QWidget* parent) {

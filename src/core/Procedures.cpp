@@ -1,10 +1,12 @@
 #include "core/Procedures.h"
 
+#include "archive/ArchiveReportWindows.h"
 #include "archive/BrowsArchief.h"
 #include "archive/BrowsTabel.h"
 #include "archive/UpdateArchief.h"
 #include "core/BrowsLog.h"
 #include "core/BrowsUsers.h"
+#include "core/Globals.h"
 #include "core/Restore.h"
 #include "core/SystemOptionsWindow.h"
 #include "core/UpdatePass.h"
@@ -41,8 +43,11 @@ constexpr Listing listings[] = {
      [] { SystemOptionsWindow::RunHere(); }},
     {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
-    {Procedure::PrintArchive, Way::OwnThread, nullptr, nullptr},
-    {Procedure::PrintRecord, Way::OwnThread, nullptr, nullptr},
+    {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
+    {Procedure::PrintSelection, Way::OwnThread, [] { PrintSelection(GLO.ClassFilter.str()); },
+     nullptr},
+    {Procedure::PrintRecord, Way::OwnThread, [] { PrintSingleRecord(QString::number(ARC.NR)); },
+     nullptr},
     {Procedure::PrintProducers, Way::OwnThread, nullptr, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, nullptr, nullptr},
     {Procedure::ScanResults, Way::OwnThread, nullptr, nullptr},

@@ -15,7 +15,8 @@ enum class Procedure {
     Logbook,
     Restore,
     PrintArchive,
-    PrintRecord,
+    PrintSelection, // the class in GLO:ClassFilter
+    PrintRecord,    // the entry in the archive's record
     PrintProducers,
     PrintClasses,
     ScanResults,

@@ -21,8 +21,7 @@
 
 namespace {
 
-constexpr int Columns = 4;
-constexpr const char* ColumnFields[Columns] = {"PRD:Name", "PRD:Website", "PRD:Support",
+constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support",
                                                "PRD:Phone"};
 
 } // namespace

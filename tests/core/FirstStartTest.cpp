@@ -138,7 +138,10 @@ TEST_F(FirstUserTest, AFailedAdditionAsksAgain) {
     int shown = 0;
     std::function<void(QWidget&)> answer = [&](QWidget& w) {
         if (++shown == 1) {
+            // Nothing is made before the answer, so the other station makes the users file.
             store::StoreFile& users = other->declare(Dictionary::IDE());
+            if (users.open(store::ReadWrite | store::DenyNone) == store::FileNotFound)
+                ASSERT_EQ(users.create(), store::Ok);
             ASSERT_EQ(users.open(store::ReadWrite | store::DenyNone), store::Ok);
             IdeRecord u;
             u.IDNR = 7;

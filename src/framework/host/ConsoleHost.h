@@ -17,6 +17,7 @@ public:
     bool colourDialog(const QString&, Colour&) override { return false; }
     bool fontDialog(const QString&, FontChoice&) override { return false; }
     int popupMenu(const QString&) override { return 0; }
+    bool printDialog(const QString&, QPrinter&) override { return false; }
     void endProgram(int exitCode, const QString& text) override;
 
     // A message's text as the console shows it: a request to press a button is left out.

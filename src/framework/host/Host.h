@@ -6,6 +6,7 @@
 #include <vector>
 
 class IniManager;
+class QPrinter;
 
 // Everything the system asks of the platform. Two implementations: the Qt one for the
 // program and the scripted one for tests, which records what was shown and answers from
@@ -108,6 +109,9 @@ public:
     // Items separated by "|", "-" a separator, "~" before an item disables it; returns the
     // number of the chosen item counting items only (separators do not count), 0 for none.
     virtual int popupMenu(const QString& items) = 0;
+    // The platform's print dialog on `printer` (where printing to a PDF file is one of the
+    // printers); false when cancelled.
+    virtual bool printDialog(const QString& title, QPrinter& printer) = 0;
 
     // Today's standard day number and the time of day as a standard time value.
     virtual qint32 today() = 0;

@@ -15,6 +15,8 @@
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -156,6 +158,14 @@ int QtHost::popupMenu(const QString& items) {
     addItems(menu, parsePopupMenu(items));
     const QAction* chosen = menu.exec(QCursor::pos());
     return chosen ? chosen->data().toInt() : 0;
+}
+
+bool QtHost::printDialog(const QString& title, QPrinter& printer) {
+    QPrintDialog dialog(&printer, dialogParent());
+    dialog.setWindowTitle(title);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtHost::showHelp(const QString& keyword) {

@@ -29,6 +29,8 @@ public:
     bool fontDialog(const QString& title, FontChoice& font) override;
     // At the mouse pointer; numbering as in PopupMenuText.h.
     int popupMenu(const QString& items) override;
+    // Printer, copies and the printer's own settings; the pages are chosen by the caller.
+    bool printDialog(const QString& title, QPrinter& printer) override;
 
     // Writes the text to the error stream and exits at once with the code: nothing is saved.
     [[noreturn]] void endProgram(int exitCode, const QString& text) override;

@@ -15,6 +15,9 @@ template <typename T> std::optional<T> ScriptedHost::take(std::deque<T>& queue) 
 void ScriptedHost::answer(int button) {
     buttons_.push_back(button);
 }
+void ScriptedHost::answerPrint(bool ok) {
+    prints_.push_back(ok);
+}
 void ScriptedHost::answerFile(const QString& name) {
     files_.push_back(name);
 }
@@ -45,7 +48,7 @@ void ScriptedHost::failAddressBook(int result) {
 
 int ScriptedHost::pendingAnswers() const {
     return int(buttons_.size() + files_.size() + directories_.size() + colours_.size() +
-               fonts_.size() + popups_.size() + addressBooks_.size());
+               fonts_.size() + popups_.size() + prints_.size() + addressBooks_.size());
 }
 
 void ScriptedHost::setNow(const QDate& date, const QTime& time) {
@@ -126,6 +129,12 @@ int ScriptedHost::popupMenu(const QString& items) {
     dialogs_.push_back(
         {DialogKind::Popup, {}, items, {}, false, chosen != 0, QString::number(chosen)});
     return chosen;
+}
+
+bool ScriptedHost::printDialog(const QString& title, QPrinter&) {
+    const bool ok = take(prints_).value_or(true);
+    dialogs_.push_back({DialogKind::Print, title, {}, {}, false, ok, {}});
+    return ok;
 }
 
 void ScriptedHost::endProgram(int exitCode, const QString& text) {

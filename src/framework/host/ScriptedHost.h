@@ -30,7 +30,7 @@ public:
         int defaultButton = 0;
         int answer = 0; // bit or position of the button pressed
     };
-    enum class DialogKind { File, Directory, Colour, Font, Popup, AddressBook };
+    enum class DialogKind { File, Directory, Colour, Font, Popup, Print, AddressBook };
     struct ShownDialog {
         DialogKind kind;
         QString title;  // popup menu: empty
@@ -54,6 +54,7 @@ public:
     void answerFont(const FontChoice& font);
     void cancelFont();
     void answerPopup(int item); // 0: nothing chosen
+    void answerPrint(bool ok);  // the print dialog: OK on the printer as it was set, or Cancel
     // The addresses picked in the next address book; failAddressBook answers with a result
     // other than success (MailUserAbort for a cancel).
     void answerAddressBook(const QStringList& picked);
@@ -96,6 +97,7 @@ public:
     bool colourDialog(const QString& title, Colour& colour) override;
     bool fontDialog(const QString& title, FontChoice& font) override;
     int popupMenu(const QString& items) override;
+    bool printDialog(const QString& title, QPrinter& printer) override;
     qint32 today() override { return today_; }
     qint32 clock() override { return clock_; }
     // Records the ending and throws ProgramEnded.
@@ -117,6 +119,7 @@ private:
     std::deque<std::optional<Colour>> colours_;
     std::deque<std::optional<FontChoice>> fonts_;
     std::deque<int> popups_;
+    std::deque<bool> prints_;
     std::deque<std::pair<int, QStringList>> addressBooks_;
     qint32 today_, clock_;
     bool shellResult_ = true;
