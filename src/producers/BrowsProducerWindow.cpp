@@ -21,8 +21,7 @@
 
 namespace {
 
-constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support",
-                                               "PRD:Phone"};
+constexpr const char* ColumnFields[] = {"PRD:Name", "PRD:Website", "PRD:Support", "PRD:Phone"};
 
 } // namespace
 
@@ -47,7 +46,8 @@ int BrowsProducerWindow::Init() {
     browse_.AskProcedure = 1;
     browse_.SetSort(1);
     restoreColumns();
-    explorer_ = std::make_unique<ColumnExplorer>(*list_, browse_, *Settings, ProcedureName);
+    explorer_ = std::make_unique<ColumnExplorer>(*list_, browse_, *Settings, ProcedureName,
+                                                 ColumnExplorer::Widths::KeptByFormat);
     explorer_->Title = QStringLiteral("Software Producers");
     FrameRules::readBrowseColour();
     list_->setBackground(GLO.BrowseColor);

@@ -88,14 +88,14 @@ void BrowseManager::SetColumnOrder(const QString& expression) {
 }
 
 void BrowseManager::keepRow(const BrowseRow& current, int row) {
-    for (BrowseRow& r : ListQueue)
-        r.Position.clear();
-    ListQueue = {current};
-    ListQueue.front().Position.clear();
+    // Its position is one in the order it was read in: it is found again by its values.
+    BrowseRow kept = current;
+    kept.Position.clear();
+    ListQueue = {kept};
     CurrentChoice = 1;
     ItemsToFill = visibleRows();
     LastItems = ItemsToFill;
-    if (Opened && !fillAround(positionIn(current, ReadOrder()), current.Identity.record, row))
+    if (Opened && !fillAround(positionIn(kept, ReadOrder()), kept.Identity.record, row))
         fillFrom(nullptr);
     changed_ = true;
 }

@@ -54,8 +54,9 @@ constexpr int FirstColumnItem = 4;
 } // namespace
 
 ColumnExplorer::ColumnExplorer(BrowseList& list, BrowseManager& browse, IniManager& settings,
-                               QString section)
-    : list_(list), browse_(browse), settings_(settings), section_(std::move(section)) {
+                               QString section, Widths widths)
+    : list_(list), browse_(browse), settings_(settings), section_(std::move(section)),
+      widths_(widths) {
     QHeaderView& header = list_.header();
     header.setSectionsMovable(true);
     header.setSectionsClickable(true);
@@ -82,7 +83,9 @@ void ColumnExplorer::Restore() {
         for (int place = 0; place < count; ++place)
             header.moveSection(header.visualIndex(order[size_t(place)]), place);
 
-    const std::vector<int> widths = numbers(settings_.Fetch(section_, WidthsKey));
+    const std::vector<int> widths = widths_ == Widths::Kept
+                                        ? numbers(settings_.Fetch(section_, WidthsKey))
+                                        : std::vector<int>{};
     if (int(widths.size()) == count) {
         const int unit = unitOf(list_.table());
         for (int i = 0; i < count; ++i)
@@ -114,7 +117,7 @@ void ColumnExplorer::Save() const {
         if (header.isSectionHidden(i)) hidden.push_back(i);
     }
     settings_.Update(section_, OrderKey, joined(order));
-    settings_.Update(section_, WidthsKey, joined(widths));
+    if (widths_ == Widths::Kept) settings_.Update(section_, WidthsKey, joined(widths));
     settings_.Update(section_, HiddenKey, joined(hidden));
     settings_.Update(section_, SortKey, qint64(sortColumn_ + 1));
     settings_.Update(section_, DescendingKey, qint64(descending_ ? 1 : 0));
@@ -158,6 +161,9 @@ void ColumnExplorer::SetHidden(int column, bool hidden) {
     if (column < 0 || column >= list_.model().columnCount()) return;
     if (hidden && header.count() - header.hiddenSectionCount() <= 1) return;
     header.setSectionHidden(column, hidden);
+    // A column kept hidden by a format that writes no width for it comes back at its default.
+    if (!hidden && header.sectionSize(column) < 12)
+        header.resizeSection(column, header.defaultSectionSize());
 }
 
 QString ColumnExplorer::MenuText(int column) const {

@@ -19,11 +19,14 @@ class IniManager;
 // saved by Save().
 //
 // Settings kept: "ColumnOrder" (column numbers from 0 as shown, left to right), "ColumnWidths"
-// (quarters of an average character, by column number), "HiddenColumns", "SortColumn"
-// (column number + 1; 0 none) and "SortDescending".
+// (quarters of an average character, by column number; not kept for a list whose column
+// format keeps them already), "HiddenColumns", "SortColumn" (column number + 1; 0 none) and
+// "SortDescending".
 class ColumnExplorer : public QObject {
 public:
-    ColumnExplorer(BrowseList& list, BrowseManager& browse, IniManager& settings, QString section);
+    enum class Widths { Kept, KeptByFormat };
+    ColumnExplorer(BrowseList& list, BrowseManager& browse, IniManager& settings, QString section,
+                   Widths widths = Widths::Kept);
 
     void Restore();
     void Save() const;
@@ -66,6 +69,7 @@ private:
     BrowseManager& browse_;
     IniManager& settings_;
     QString section_;
+    Widths widths_;
     int sortColumn_ = -1;
     bool descending_ = false;
 };

@@ -1,6 +1,6 @@
 #include "framework/browse/ColumnExplorer.h"
 
-#include "browse/ArchiveListWindow.h"
+#include "ArchiveListWindow.h"
 #include "support/CatalogueTest.h"
 
 #include <QFile>
@@ -39,7 +39,9 @@ protected:
         explorer = std::make_unique<ColumnExplorer>(*w->list, w->browse, ini, "ArchiveList");
         settleEvents();
     }
+    // The rows as shown once the list has taken what was asked of it.
     QStringList names() const {
+        settleEvents();
         QStringList out;
         for (int r = 0; r < w->list->model().rowCount(); ++r)
             out << w->list->model().text(r, 0);
