@@ -263,7 +263,9 @@ TEST_F(WindowFormTest, HistoryKeyPutsBackTheValueOfTheLastCompletedForm) {
     settle();
     EXPECT_EQ(entry->text(), "Alpha");
     EXPECT_EQ(file->record.Name.str(), "Alpha");
+    host.answer(ButtonNo); // the value put back is a change: it is not saved
     press(*second, CancelButton);
+    EXPECT_FALSE(second);
 }
 
 TEST_F(WindowFormTest, SaveAndNextOnAnUnchangedRecordLeavesTheNavigationRequest) {
