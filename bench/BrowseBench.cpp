@@ -1,19 +1,20 @@
-// Browse benchmark: the archive list as the archive browse sets it up (seven orders with
-// their thumbs and locators, the standing filter, a class filter, pages of 20 rows), on
-// catalogues of entries in 100 classes. Prints one line per figure, "name value unit".
+// Browse benchmark: the archive list as the program opens it (its seven tabs, the class
+// filter, the count), with pages of 20 rows, on catalogues of entries in 100 classes. Prints
+// one line per figure, "name value unit".
 //
 //   wareloft-bench-browse CACHE_DIR [--sizes 100000,1000000]
 //
 // Each catalogue is built once under CACHE_DIR and reused by later runs.
 
+#include "archive/BrowsArchiefWindow.h"
 #include "bench/CacheDirectory.h"
 #include "bench/Catalogue.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
-#include "framework/FieldBindings.h"
 #include "framework/browse/BrowseList.h"
 #include "framework/browse/BrowseManager.h"
+#include "framework/browse/ListExport.h"
 #include "framework/host/ConsoleHost.h"
 #include "framework/window/WindowController.h"
 
@@ -31,8 +32,6 @@ namespace {
 
 constexpr int Classes = 100;
 constexpr int Rows = 20;
-constexpr const char* Standing = "(Arc:Soort<>'Everything')";
-constexpr const char* ClassFilter = "ARC:Soort=SoftwareClass";
 
 QString sizeLabel(qint64 n) {
     if (n >= 1000000 && n % 1000000 == 0) return QString::number(n / 1000000) + "m";
@@ -66,79 +65,24 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// The archive list: the seven tabs' orders with their thumbs and locators.
-class BenchBrowse : public WindowController {
+// The archive list as the program opens it, with a list of 20 rows.
+class BenchBrowse : public BrowsArchiefWindow {
 public:
-    BenchBrowse() : WindowController(QStringLiteral("BenchBrowse")) {}
-
     int Init() override {
-        if (const int level = WindowController::Init()) return level;
-        list = new BrowseList(1, [this](const WindowEvent& e) { Post(e); });
-        C().custom(1, list).at(0, 0);
-        Relate::Archief().Open();
-        browse.Init(*list, *this, Relate::Archief());
-        const int keys[] = {ArcKey::KeyCdNr,    ArcKey::KeyDiskNr, ArcKey::KeyDiskCdNaam,
-                            ArcKey::KeySoort,   ArcKey::KeyNaam,   ArcKey::Key_Date,
-                            ArcKey::KeyProducer};
-        for (int tab = 0; tab < 7; ++tab) {
-            const bool numeric = tab == 0 || tab == 1 || tab == 5;
-            StepManager* thumb;
-            if (numeric) {
-                thumb = numbers[tab].get();
-            } else {
-                texts[tab].Init(StepManager::AllowAlpha | StepManager::AllowNumeric);
-                thumb = &texts[tab];
-            }
-            browse.AddSortOrder(thumb, keys[tab]);
-            browse.AddLocator(numeric ? static_cast<Locator*>(&incremental[tab]) : &step[tab]);
-            browse.SetFilter(QString::fromLatin1(Standing));
-        }
-        const FileDef& def = Dictionary::Archief();
-        std::vector<BrowseColumn> columns;
-        for (const char* f : {"ARC:CDiskNaam", "ARC:Naam", "ARC:CdNr", "ARC:DiskNr", "ARC:Soort",
-                              "ARC:Size", "ARC:Date", "ARC:Time", "ARC:Producer", "ARC:Version",
-                              "ARC:Registration", "ARC:Opmerkingen"}) {
-            const int field = def.fieldIndex(QString::fromLatin1(f));
-            browse.AddField(field);
-            columns.push_back({QString::fromLatin1(f), 40, Qt::AlignLeft, Qt::AlignLeft,
-                               def.fields[field].isText() ? "@s30" : "@N_8B", field,
-                               def.fields[field].places});
-        }
-        browse.AddField(def.fieldIndex("ARC:NR"));
-        list->setColumns(columns);
-        QTableView& t = list->table();
+        const int level = BrowsArchiefWindow::Init();
+        if (level != LevelBenign) return level;
+        QTableView& t = ListControl().table();
         t.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t.setFixedHeight(t.verticalHeader()->defaultSectionSize() * Rows +
                          t.horizontalHeader()->sizeHint().height() + 2 * t.frameWidth());
-        browse.SetSort(5); // the file name tab
-        return Open();
-    }
-    int Kill() override {
-        const int level = WindowController::Kill();
-        Relate::Archief().Close();
         return level;
     }
-    // The class filter replaces the standing one, as the archive browse does at each reset.
+    // The class chosen in the drop list: the list reloaded and counted.
     qint64 chooseClass(const QString& cls) {
-        SRT.Soort = cls;
-        browse.SetFilter(QString::fromLatin1(cls == "Everything" ? Standing : ClassFilter));
-        browse.ApplyFilter();
-        Reset(true);
-        return browse.Count();
+        ChooseClass(cls);
+        settle();
+        return Count();
     }
-
-    BrowseList* list = nullptr;
-    BrowseManager browse;
-    StepStringManager texts[7];
-    std::unique_ptr<StepLongManager> numbers[7] = {std::make_unique<StepLongManager>(),
-                                                   std::make_unique<StepLongManager>(),
-                                                   nullptr,
-                                                   nullptr,
-                                                   nullptr,
-                                                   std::make_unique<StepLongManager>(),
-                                                   nullptr};
-    StepLocator step[7];
-    IncrementalLocator incremental[7];
 };
 
 bool build(const QString& dir, qint64 entries) {
@@ -176,8 +120,14 @@ void run(const QString& dir, qint64 entries) {
     const QString label = sizeLabel(entries);
     Process process(dir);
     WindowController::SetServices(&process.errors(), &process.settings());
-    FieldBindings::instance().BindName(QStringLiteral("SoftwareClass"), SRT, 0);
-    SRT.Soort = "Everything";
+    GLO.UserName = "Bench";
+    GLO.UserLevel = 3;
+    // The file name tab, every class, the columns as built.
+    process.settings().Update(QStringLiteral("Bench"), QStringLiteral("WhichTab"), qint64(5));
+    process.settings().Update(QStringLiteral("Bench"), QStringLiteral("ClassSel"),
+                              QStringLiteral("Everything"));
+    process.settings().Update(QStringLiteral("BrowsArchief"), QStringLiteral("SortColumn"),
+                              qint64(0));
     Access::Archief().Open();
     Access::Archief().UseFile();
     // The program's frame is up before any list opens: so is the window system here.
@@ -193,10 +143,10 @@ void run(const QString& dir, qint64 entries) {
     auto* w = new BenchBrowse;
     w->Start();
     settle();
-    const qint64 count = w->browse.Count();
+    const qint64 count = w->Count();
     figure("browse_open_" + label, t.nsecsElapsed() / 1e6, "ms");
-    if (int(w->browse.ListQueue.size()) != Rows || count <= 0)
-        std::fprintf(stderr, "rows %d, count %lld\n", int(w->browse.ListQueue.size()), count);
+    if (int(w->Browse().ListQueue.size()) != Rows || count <= 0)
+        std::fprintf(stderr, "rows %d, count %lld\n", int(w->Browse().ListQueue.size()), count);
 
     figure("browse_page_down_" + label, timed([&](int) { post(*w, EventKind::PageDown); }, 50),
            "ms");
@@ -206,9 +156,8 @@ void run(const QString& dir, qint64 entries) {
     for (int tab : {1, 2, 3, 4, 6, 7, 5}) {
         QElapsedTimer tt;
         tt.start();
-        w->browse.SetSort(tab);
-        w->Reset(true);
-        w->browse.Count();
+        w->ChooseTab(tab);
+        settle();
         tabs.push_back(tt.nsecsElapsed() / 1e6);
         if (qEnvironmentVariableIsSet("BENCH_TABS"))
             std::fprintf(stderr, "tab %d %.2f\n", tab, tabs.back());
@@ -240,9 +189,47 @@ void run(const QString& dir, qint64 entries) {
         post(*w, i % 2 ? EventKind::PageDown : EventKind::ScrollDown);
     figure("browse_memory_growth_" + label, double(privateKiB() - before), "KiB");
 
+    if (qEnvironmentVariableIsSet("BENCH_NOFILTER")) {
+        w->Browse().SetFilter({});
+        w->Browse().ApplyFilter();
+    }
+    // Sorted by a column: one without a key (each page one pass over the file) and one
+    // whose key's index sorts alike.
+    const FileDef& def = Dictionary::Archief();
+    for (const auto& [name, field] :
+         {std::pair{"size", "ARC:Size"}, std::pair{"name", "ARC:Naam"}}) {
+        const int f = def.fieldIndex(QString::fromLatin1(field));
+        QElapsedTimer ts;
+        ts.start();
+        w->Browse().SetColumnOrder(w->Browse().ColumnOrderText(f, true));
+        w->Browse().UpdateWindow();
+        settle();
+        figure(QStringLiteral("browse_column_sort_%1_").arg(name) + label, ts.nsecsElapsed() / 1e6,
+               "ms");
+        figure(QStringLiteral("browse_column_page_%1_").arg(name) + label,
+               timed([&](int) { post(*w, EventKind::PageDown); }, 9), "ms");
+    }
+    w->Browse().SetColumnOrder({});
+
+    // The whole view written as CSV, as "Export list..." does.
+    {
+        std::vector<BrowseColumn> columns = w->ListControl().model().columns();
+        const QString out = dir + "/export.csv";
+        QElapsedTimer te;
+        te.start();
+        ListExport csv(w->Browse().CopyOfView(), def, columns, ListExport::Format::Csv);
+        const bool written = csv.WriteAll(out, w->Browse().Count());
+        const double seconds = te.nsecsElapsed() / 1e9;
+        if (!written || csv.Done() != entries)
+            std::fprintf(stderr, "export: %lld rows, %s\n", csv.Done(), qPrintable(csv.Error()));
+        figure("csv_export_" + label, csv.Done() / seconds, "entries/s");
+        QFile::remove(out);
+    }
+
     w->Post(windowEvent(EventKind::CloseWindow));
     settle();
     Access::Archief().Close();
+    GLO.Threads.clear();
     WindowController::SetServices(nullptr, nullptr);
 }
 

@@ -1,11 +1,13 @@
 #include "core/Procedures.h"
 
 #include "archive/ArchiveReportWindows.h"
+#include "archive/BrowsArchief.h"
 #include "archive/BrowsTabel.h"
 #include "archive/PrintClass.h"
 #include "archive/UpdateArchief.h"
 #include "core/BrowsLog.h"
 #include "core/BrowsUsers.h"
+#include "core/Globals.h"
 #include "core/Restore.h"
 #include "core/SystemOptionsWindow.h"
 #include "core/UpdatePass.h"
@@ -35,7 +37,7 @@ template <quint8 Kind> void addToArchive() {
 
 // Each procedure once, with its ways of starting; nullptr where it is not built yet.
 constexpr Listing listings[] = {
-    {Procedure::ArchiveBrowse, Way::OwnThread, nullptr, nullptr},
+    {Procedure::ArchiveBrowse, Way::OwnThread, BrowsArchief, nullptr},
     {Procedure::ProducerBrowse, Way::OwnThread, StartBrowsProducer, BrowsProducer},
     {Procedure::ClassBrowse, Way::OwnThread, BrowsTabel, nullptr},
     {Procedure::Password, Way::OwnThread, [] { UpdatePass(); }, nullptr},
@@ -45,6 +47,10 @@ constexpr Listing listings[] = {
     {Procedure::Logbook, Way::OwnThread, [] { BrowsLog(); }, nullptr},
     {Procedure::Restore, Way::CallersThread, nullptr, [] { Restore::run(); }},
     {Procedure::PrintArchive, Way::OwnThread, [] { PrintDatabase(); }, nullptr},
+    {Procedure::PrintSelection, Way::OwnThread, [] { PrintSelection(GLO.ClassFilter.str()); },
+     nullptr},
+    {Procedure::PrintRecord, Way::OwnThread, [] { PrintSingleRecord(QString::number(ARC.NR)); },
+     nullptr},
     {Procedure::PrintProducers, Way::OwnThread, [] { PrintProducers(); }, nullptr},
     {Procedure::PrintClasses, Way::OwnThread, [] { PrintClass(); }, nullptr},
     {Procedure::ScanResults, Way::OwnThread, ScanResults, nullptr},

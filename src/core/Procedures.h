@@ -15,6 +15,8 @@ enum class Procedure {
     Logbook,
     Restore,
     PrintArchive,
+    PrintSelection, // the class in GLO:ClassFilter
+    PrintRecord,    // the entry in the archive's record
     PrintProducers,
     PrintClasses,
     ScanResults,

@@ -3,6 +3,7 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
+#include "core/ListSettings.h"
 #include "core/Notices.h"
 #include "core/Procedures.h"
 #include "core/Process.h"
@@ -28,7 +29,6 @@ BrowsProducerWindow::BrowsProducerWindow() : WindowController(QStringLiteral("Br
 
 int BrowsProducerWindow::Init() {
     if (const int level = WindowController::Init()) return level;
-    format_ = INIMgr().Fetch(FrameRules::userSection(), Settings::ProducerBrowse);
     build();
     Relate::Prd().Open();
     filesOpened_ = true;
@@ -46,6 +46,9 @@ int BrowsProducerWindow::Init() {
     browse_.AskProcedure = 1;
     browse_.SetSort(1);
     restoreColumns();
+    explorer_ = std::make_unique<ColumnExplorer>(*list_, browse_, *Settings, ProcedureName,
+                                                 ColumnExplorer::Widths::KeptByFormat);
+    explorer_->Title = QStringLiteral("Software Producers");
     FrameRules::readBrowseColour();
     list_->setBackground(GLO.BrowseColor);
     AddButton(CloseButton, RequestCancelled);
@@ -82,21 +85,22 @@ void BrowsProducerWindow::build() {
 void BrowsProducerWindow::restoreColumns() {
     const FileDef& prd = Dictionary::Prd();
     std::vector<int> fields;
-    for (const char* name : ColumnFields)
-        fields.push_back(prd.fieldIndex(QString::fromLatin1(name)));
-    if (!list_->setFormat(format_, fields))
-        list_->setFormat(QString::fromLatin1(DesignFormat), fields);
-    list_->header().setSectionsMovable(false);
+    for (const char* field : ColumnFields)
+        fields.push_back(prd.fieldIndex(QString::fromLatin1(field)));
+    ListSettings::restoreFormat(*list_, Settings::ProducerBrowse, DesignFormat, fields);
 }
 
 void BrowsProducerWindow::saveColumns() {
-    INIMgr().Update(FrameRules::userSection(), Settings::ProducerBrowse, list_->format());
+    ListSettings::storeFormat(*list_, Settings::ProducerBrowse);
 }
 
 int BrowsProducerWindow::Kill() {
     const bool chosen = Request == SelectRecord && Response == RequestCompleted;
     const std::vector<FieldValue> producer = PRD.values();
-    if (Opened) saveColumns();
+    if (Opened) {
+        saveColumns();
+        explorer_->Save();
+    }
     // Closed while this procedure's name still stands, so that the record buffers the caller
     // had (the archive form's entry) come back as they were.
     if (filesOpened_) Relate::Prd().Close();

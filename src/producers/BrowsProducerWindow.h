@@ -2,15 +2,17 @@
 
 #include "framework/browse/BrowseList.h"
 #include "framework/browse/BrowseManager.h"
+#include "framework/browse/ColumnExplorer.h"
 #include "framework/window/WindowController.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 // The window behind the producer list: the producers in name order with a step locator,
-// the buttons of a list and Website and Email. Its place is kept under "BrowsProducer";
-// its column format under "ProducerBrowse" in the user's section, where the column
-// explorer keeps its layout too.
+// the buttons of a list and Website and Email. Its place and the header's column layout
+// (places, hidden columns, the sort) are kept under "BrowsProducer"; its column format
+// under "ProducerBrowse" in the user's section.
 class BrowsProducerWindow : public WindowController {
 public:
     enum Control {
@@ -59,7 +61,7 @@ private:
     BrowseList* list_ = nullptr;
     BrowseManager browse_;
     StepLocator locator_;
+    std::unique_ptr<ColumnExplorer> explorer_;
     qint64 count_ = 0;
     bool filesOpened_ = false;
-    QString format_; // the column format as read
 };

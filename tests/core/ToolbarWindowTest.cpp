@@ -73,10 +73,10 @@ TEST_F(ToolbarWindowTest, TwelveButtonsInOrderWithTheirTextsAndIcons) {
 TEST_F(ToolbarWindowTest, NothingPretendsToWorkBeforeItsProcedureExists) {
     runFrame(
         QStringLiteral("System"),
-        // Only the scan, the search, the options window, the new CD and the new disk have
-        // their procedure yet.
+        // Only the scan, the archive list, the search, the options window, the new CD and the
+        // new disk have their procedure yet.
         [&](TestFrame&) {
-            EXPECT_EQ(enabledButtons(), QList<int>({2, 5, 6, 10, 12}));
+            EXPECT_EQ(enabledButtons(), QList<int>({2, 4, 5, 6, 10, 12}));
         },
         QStringLiteral("Secret"));
 }

@@ -58,7 +58,7 @@ void BrowseManager::ResetFromAsk(int& request, int& response) {
             removeCurrentRow();
         } else {
             // The new or changed record becomes the current row.
-            const QByteArray position = store::positionOf(*File->Buffer, Key());
+            const QByteArray position = store::positionOf(*File->Buffer, ReadOrder());
             const qint64 record = File->Buffer->identity().record;
             ItemsToFill = visibleRows();
             LastItems = ItemsToFill;

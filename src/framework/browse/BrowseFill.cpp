@@ -1,5 +1,6 @@
 #include "framework/browse/BrowseList.h"
 #include "framework/browse/BrowseManager.h"
+#include "framework/browse/LocatorValue.h"
 #include "framework/store/Positions.h"
 #include "framework/window/WindowController.h"
 
@@ -20,16 +21,16 @@ int BrowseManager::visibleRows() const {
 BrowseRow BrowseManager::rowOf(const RecordBuffer& record) const {
     BrowseRow r;
     r.Values = record.values();
-    r.Position = store::positionOf(record, Key());
+    r.Position = store::positionOf(record, ReadOrder());
     r.Identity = record.identity();
     return r;
 }
 
-QByteArray BrowseManager::positionIn(const BrowseRow& row, int key) {
-    if (key == Key() && !row.Position.isEmpty()) return row.Position;
+QByteArray BrowseManager::positionIn(const BrowseRow& row, const store::Ordering& order) {
+    if (order == ReadOrder() && !row.Position.isEmpty()) return row.Position;
     row_->setValues(row.Values);
     row_->setIdentity(row.Identity);
-    return store::positionOf(*row_, key);
+    return store::positionOf(*row_, order);
 }
 
 FieldValue BrowseManager::freeValueOf(const BrowseRow& row) const {
@@ -61,21 +62,75 @@ bool BrowseManager::SetSort(int order) {
     if (CurrentChoice >= 1 && CurrentChoice <= int(ListQueue.size()))
         current = ListQueue[size_t(CurrentChoice - 1)];
     if (!ViewManager::SetSort(order)) return false;
-    for (BrowseRow& r : ListQueue)
-        r.Position.clear();
-    if (current) {
-        const int row = CurrentChoice;
-        ListQueue = {*current};
-        ListQueue.front().Position.clear();
-        CurrentChoice = 1;
-        ItemsToFill = visibleRows();
-        LastItems = ItemsToFill;
-        if (Opened && !fillAround(positionIn(*current, Key()), current->Identity.record, row))
-            fillFrom(nullptr);
-        changed_ = true;
-    }
+    columnTools();
+    if (current) keepRow(*current, CurrentChoice);
     if (Locator* l = locator()) l->Reset();
     return Sort != before;
+}
+
+void BrowseManager::SetColumnOrder(const QString& expression) {
+    if (Orders.empty()) return;
+    std::optional<BrowseRow> current;
+    if (CurrentChoice >= 1 && CurrentChoice <= int(ListQueue.size()))
+        current = ListQueue[size_t(CurrentChoice - 1)];
+    for (SortOrder& o : Orders)
+        o.Order = expression;
+    if (!Opened) return;
+    ApplyOrder();
+    columnTools();
+    if (Locator* l = locator()) l->Reset();
+    setThumbLimits();
+    if (current)
+        keepRow(*current, CurrentChoice);
+    else
+        fillFrom(nullptr);
+    changed_ = true;
+}
+
+void BrowseManager::keepRow(const BrowseRow& current, int row) {
+    // Its position is one in the order it was read in: it is found again by its values.
+    BrowseRow kept = current;
+    kept.Position.clear();
+    ListQueue = {kept};
+    CurrentChoice = 1;
+    ItemsToFill = visibleRows();
+    LastItems = ItemsToFill;
+    if (Opened && !fillAround(positionIn(kept, ReadOrder()), kept.Identity.record, row))
+        fillFrom(nullptr);
+    changed_ = true;
+}
+
+// A column order's free field gets a thumb and a locator of its kind: letters stepped for
+// texts, typed values for numbers, dates and times.
+void BrowseManager::columnTools() {
+    columnThumb_.reset();
+    columnLocator_.reset();
+    if (!ColumnOrdered() || CurrentOrder().FreeElement < 0) return;
+    const int field = CurrentOrder().FreeElement;
+    bool descending = false;
+    for (const KeyPart& p : CurrentOrder().By)
+        if (p.field == field) descending = p.descending;
+    const int direction = descending ? StepManager::Descending : 0;
+    if (File->File->def().fields.at(size_t(field)).isText()) {
+        auto steps = std::make_unique<StepStringManager>();
+        steps->Init(StepManager::AllowAlpha | StepManager::AllowNumeric | direction);
+        columnThumb_ = std::move(steps);
+        columnLocator_ = std::make_unique<StepLocator>();
+    } else {
+        columnThumb_ = std::make_unique<StepLongManager>(direction);
+        columnLocator_ = std::make_unique<IncrementalLocator>();
+    }
+    columnLocator_->FreeElement = field;
+}
+
+Locator* BrowseManager::locator() {
+    if (columnLocator_) return columnLocator_.get();
+    return BrowseOrders.empty() ? nullptr : currentBrowseOrder().Locator;
+}
+
+StepManager* BrowseManager::thumb() const {
+    if (ColumnOrdered()) return columnThumb_.get();
+    return BrowseOrders.size() > size_t(Sort) ? BrowseOrders[size_t(Sort)].Thumb : nullptr;
 }
 
 void BrowseManager::ResetSort(bool force) {
@@ -83,6 +138,7 @@ void BrowseManager::ResetSort(bool force) {
     changed_ = false;
     if (!Opened) {
         if (Open() != LevelBenign) return;
+        columnTools();
         force = true;
     }
     const int rows = visibleRows();
@@ -95,7 +151,8 @@ void BrowseManager::ResetSort(bool force) {
     setThumbLimits();
     if (RetainRow && CurrentChoice >= 1 && CurrentChoice <= int(ListQueue.size())) {
         const BrowseRow current = ListQueue[size_t(CurrentChoice - 1)];
-        if (fillAround(positionIn(current, Key()), current.Identity.record, CurrentChoice)) return;
+        if (fillAround(positionIn(current, ReadOrder()), current.Identity.record, CurrentChoice))
+            return;
     }
     fillFrom(nullptr); // the record is gone: the first row
 }
@@ -272,7 +329,7 @@ void BrowseManager::TakeScroll(EventKind kind, int position) {
         ScrollEnd(kind);
         break;
     case EventKind::ScrollDrag: {
-        const BrowseOrder* o = BrowseOrders.empty() ? nullptr : &currentBrowseOrder();
+        const StepManager* thumb = this->thumb();
         if (position <= 1) {
             ScrollEnd(EventKind::ScrollTop);
         } else if (position >= 100) {
@@ -280,8 +337,8 @@ void BrowseManager::TakeScroll(EventKind kind, int position) {
         } else if (FileLoaded && !ListQueue.empty()) {
             CurrentChoice =
                 std::clamp(int(ListQueue.size()) * position / 100, 1, int(ListQueue.size()));
-        } else if (o && o->Thumb && CurrentOrder().FreeElement >= 0) {
-            locateAt(o->Thumb->GetValue(position));
+        } else if (thumb && CurrentOrder().FreeElement >= 0) {
+            locateAt(thumb->GetValue(position));
         } else if (position < 50) {
             ScrollPage(EventKind::PageUp);
         } else if (position > 50) {
@@ -305,8 +362,14 @@ void BrowseManager::TakeLocate(const QString& value) {
     if (!Opened && Open() != LevelBenign) return;
     const int field = CurrentOrder().FreeElement;
     if (field < 0) return;
-    const FieldDef& f = File->File->def().fields.at(size_t(field));
-    locateAt(f.isText() ? FieldValue(value) : FieldValue(value.trimmed().toLongLong()));
+    bool descending = false;
+    const store::Ordering order = ReadOrder();
+    for (const KeyPart& p : store::orderParts(File->File->def(), order))
+        if (p.field == field) descending = p.descending;
+    // A value not complete yet (a date half typed) leaves the list where it is.
+    if (const std::optional<FieldValue> v =
+            LocatorValue::of(File->File->def().fields.at(size_t(field)), value, descending))
+        locateAt(*v);
     afterScroll();
 }
 
@@ -314,14 +377,15 @@ void BrowseManager::TakeLocate(const QString& value) {
 // keep their values, the components after it start their order.
 void BrowseManager::locateAt(const FieldValue& value) {
     const SortOrder& o = CurrentOrder();
-    if (o.MainKey == 0 || o.FreeElement < 0) return;
+    const store::Ordering order = ReadOrder();
+    if ((order.key == 0 && order.ownOrder()) || o.FreeElement < 0) return;
     row_->clear();
     if (o.LimitType >= LimitSingle && o.LimitType <= LimitFile)
         for (const RangeEntry& r : o.RangeList)
             row_->setValue(r.Field, r.Applied);
     const FileDef& def = File->File->def();
     bool after = false;
-    for (const KeyPart& part : def.keys.at(size_t(o.MainKey - 1)).parts) {
+    for (const KeyPart& part : store::orderParts(def, order)) {
         const FieldDef& f = def.fields.at(size_t(part.field));
         if (part.field == o.FreeElement) {
             row_->setValue(part.field, value);
@@ -337,8 +401,7 @@ void BrowseManager::locateAt(const FieldValue& value) {
 }
 
 void BrowseManager::setThumbLimits() {
-    if (BrowseOrders.empty()) return;
-    StepManager* thumb = currentBrowseOrder().Thumb;
+    StepManager* thumb = this->thumb();
     const int field = CurrentOrder().FreeElement;
     if (!thumb || field < 0) return;
     View->setBatch(1);
@@ -355,10 +418,10 @@ int BrowseManager::thumbPercent() const {
     if (FileLoaded) return 100 * (CurrentChoice - 1) / std::max(1, int(ListQueue.size()) - 1);
     if (atStart_ && CurrentChoice == 1) return ThumbTop;
     if (atEnd_ && CurrentChoice == int(ListQueue.size())) return ThumbBottom;
-    const BrowseOrder* o = BrowseOrders.empty() ? nullptr : &BrowseOrders[size_t(Sort)];
-    if (o && o->Thumb && Orders[size_t(Sort)].FreeElement >= 0)
-        return std::clamp(
-            o->Thumb->GetPercentile(freeValueOf(ListQueue[size_t(CurrentChoice - 1)])), 1, 99);
+    const StepManager* thumb = this->thumb();
+    if (thumb && Orders[size_t(Sort)].FreeElement >= 0)
+        return std::clamp(thumb->GetPercentile(freeValueOf(ListQueue[size_t(CurrentChoice - 1)])),
+                          1, 99);
     return atStart_ ? 25 : atEnd_ ? 75 : 50;
 }
 

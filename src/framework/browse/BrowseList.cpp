@@ -2,7 +2,6 @@
 
 #include "framework/browse/ListFormat.h"
 
-#include "framework/Pictures.h"
 #include "framework/host/HostColour.h"
 #include "framework/window/Keys.h"
 
@@ -106,10 +105,7 @@ int BrowseModel::columnCount(const QModelIndex& parent) const {
 
 QString BrowseModel::text(int row, int column) const {
     const BrowseColumn& c = columns_.at(column);
-    const FieldValue& v = rows_->at(row).Values.at(c.Field);
-    if (const auto* n = std::get_if<qint64>(&v)) return Pictures::format(*n, c.Picture, c.Scale);
-    return c.Picture.isEmpty() ? std::get<QString>(v)
-                               : Pictures::format(std::get<QString>(v), c.Picture);
+    return cellText(c, rows_->at(row).Values.at(c.Field));
 }
 
 QVariant BrowseModel::data(const QModelIndex& index, int role) const {

@@ -71,6 +71,8 @@ bool BrowseManager::resetValuesChanged() {
 
 void BrowseManager::Kill() {
     ListQueue.clear();
+    columnThumb_.reset();
+    columnLocator_.reset();
     ViewManager::Kill();
     BrowseOrders.clear();
 }

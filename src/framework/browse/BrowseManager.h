@@ -45,6 +45,11 @@ public:
     void AddResetField(std::function<FieldValue()> value);
 
     bool SetSort(int order) override;
+    // Sorts the records of every order by an order expression (ColumnOrderText), or by each
+    // order's key again when it is empty, keeping the current record where it can. A column
+    // order brings a thumb and a locator of its own, fit for the field's kind.
+    void SetColumnOrder(const QString& expression);
+    bool ColumnOrdered() const { return !Orders.empty() && !Orders[size_t(Sort)].By.empty(); }
     // Refills the list when what it depends on changed (or always, forced), keeping the
     // current record at its row where it can.
     void ResetSort(bool force) override;
@@ -107,7 +112,11 @@ public:
 
 private:
     BrowseOrder& currentBrowseOrder() { return BrowseOrders.at(size_t(Sort)); }
-    ::Locator* locator() { return BrowseOrders.empty() ? nullptr : currentBrowseOrder().Locator; }
+    ::Locator* locator();
+    StepManager* thumb() const;
+    void columnTools();
+    // Refills the page around a row's record, shown at `row` where the view allows.
+    void keepRow(const BrowseRow& current, int row);
     BrowseRow rowOf(const RecordBuffer& record) const;
     int visibleRows() const;
     bool resetValuesChanged();
@@ -122,7 +131,7 @@ private:
     void removeCurrentRow();
     void locateAt(const FieldValue& value);
     FieldValue freeValueOf(const BrowseRow& row) const;
-    QByteArray positionIn(const BrowseRow& row, int key);
+    QByteArray positionIn(const BrowseRow& row, const store::Ordering& order);
     void setThumbLimits();
     int thumbPercent() const;
     void quickScan(bool on);
@@ -132,6 +141,8 @@ private:
 
     OwnedRecord* row_ = nullptr; // the record the view reads into
     std::unique_ptr<OwnedRecord> rowRecord_;
+    std::unique_ptr<StepManager> columnThumb_;
+    std::unique_ptr<::Locator> columnLocator_;
     bool changed_ = false;
     bool atStart_ = false; // the first row is the view's first record
     bool atEnd_ = false;   // the last row is the view's last record

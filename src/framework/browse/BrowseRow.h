@@ -24,3 +24,6 @@ struct BrowseColumn {
     int Field = 0;   // field number
     int Scale = 0;   // decimals a number is held with
 };
+
+// The text a list shows for a value in a column, through the column's picture.
+QString cellText(const BrowseColumn& column, const FieldValue& value);

@@ -84,12 +84,12 @@ void ViewManager::AddRange(int field, RelationGuard& related) {
 // stays free.
 void ViewManager::updateFreeElement(SortOrder& o) {
     o.FreeElement = -1;
-    if (o.MainKey == 0) return;
-    const KeyDef& key = File->File->def().keys.at(o.MainKey - 1);
+    const store::Ordering order(o.MainKey, o.By);
+    const std::vector<KeyPart>& parts = store::orderParts(File->File->def(), order);
     const bool limited = o.LimitType >= LimitSingle && o.LimitType <= LimitFile;
     size_t fixed = limited ? o.RangeList.size() : 0;
     if (limited && o.LimitType == LimitRange) fixed = fixed >= 2 ? fixed - 2 : 0;
-    for (const KeyPart& part : key.parts) {
+    for (const KeyPart& part : parts) {
         bool isFixed = false;
         for (size_t i = 0; i < fixed; ++i)
             isFixed = isFixed || o.RangeList[i].Field == part.field;
@@ -121,8 +121,29 @@ void ViewManager::SetFilter(const QString& expression, const QString& name) {
 int ViewManager::SetOrder(const QString& expression) {
     CurrentOrder().Order = expression;
     if (!Opened) return LevelBenign;
-    ApplyOrder();
-    return LevelBenign;
+    return ApplyOrder();
+}
+
+QString ViewManager::ColumnOrderText(int field, bool descending) const {
+    const FileDef& def = File->File->def();
+    auto item = [&](const KeyPart& p, bool flip) {
+        return QLatin1String(p.descending != flip ? "-" : "+") + def.fields.at(p.field).label;
+    };
+    for (const KeyDef& k : def.keys) {
+        if (k.parts.front().field != field) continue;
+        const bool flip = k.parts.front().descending != descending;
+        QStringList items;
+        for (const KeyPart& p : k.parts)
+            items << item(p, flip);
+        return items.join(QLatin1String(", "));
+    }
+    return item({field, descending}, false);
+}
+
+store::Ordering ViewManager::ReadOrder() const {
+    if (Orders.empty()) return {};
+    const SortOrder& o = Orders[size_t(Sort)];
+    return {o.MainKey, o.By};
 }
 
 bool ViewManager::SetSort(int order) {
@@ -130,7 +151,6 @@ bool ViewManager::SetSort(int order) {
     if (index < 0 || index >= int(Orders.size()) || index == Sort) return false;
     Sort = index;
     if (Opened) {
-        View->setOrder(Key());
         if (!ApplyRange()) ApplyFilter();
         ApplyOrder();
     }
@@ -144,7 +164,6 @@ int ViewManager::Open() {
     Opened = true;
     View->setBatch(PageSize);
     View->setSkipMemos(SkipMemos);
-    View->setOrder(Key());
     if (!ApplyRange()) ApplyFilter();
     ApplyOrder();
     return LevelBenign;
@@ -240,16 +259,18 @@ void ViewManager::ApplyFilter() {
     View->setFilter(parsed.tree, filter::boundValue);
 }
 
-void ViewManager::ApplyOrder() {
-    if (!Opened || Orders.empty()) return;
-    const QString& order = CurrentOrder().Order;
-    if (order.trimmed().isEmpty()) return;
-    // The key gives the order; an order expression may only restate its components.
+int ViewManager::ApplyOrder() {
+    if (!Opened || Orders.empty()) return LevelBenign;
+    SortOrder& o = CurrentOrder();
+    o.By.clear();
+    int level = LevelBenign;
     const FileDef& def = File->File->def();
     const std::vector<KeyPart> none;
-    const std::vector<KeyPart>& parts = Key() > 0 ? def.keys[Key() - 1].parts : none;
-    const QStringList items = order.split(QLatin1Char(','));
-    for (int i = 0; i < items.size(); ++i) {
+    const std::vector<KeyPart>& parts = o.MainKey > 0 ? def.keys[o.MainKey - 1].parts : none;
+    const QStringList items = o.Order.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    bool restates = items.size() <= int(parts.size());
+    std::vector<KeyPart> by;
+    for (int i = 0; i < items.size() && level == LevelBenign; ++i) {
         QString item = items[i].trimmed();
         const bool descending = item.startsWith(QLatin1Char('-'));
         if (item.startsWith(QLatin1Char('-')) || item.startsWith(QLatin1Char('+')))
@@ -258,22 +279,27 @@ void ViewManager::ApplyOrder() {
             item.endsWith(QLatin1Char(')')))
             item = item.mid(6, item.size() - 7).trimmed();
         const int field = def.fieldIndex(item);
-        if (field < 0) {
-            viewError(QStringLiteral("%1 has no field %2").arg(def.label, item));
-            return;
+        if (field < 0 || def.fields[field].type == FieldType::Memo) {
+            viewError(QStringLiteral("%1 has no field %2 to sort by").arg(def.label, item), false);
+            level = LevelFatal;
+            break;
         }
-        if (i >= int(parts.size()) || parts[i].field != field ||
-            parts[i].descending != descending) {
-            viewError(QStringLiteral("no key of %1 gives the order %2").arg(def.label, order));
-            return;
-        }
+        by.push_back({field, descending});
+        restates = restates && i < int(parts.size()) && parts[i].field == field &&
+                   parts[i].descending == descending;
     }
+    if (level == LevelBenign && !restates) o.By = std::move(by);
+    updateFreeElement(o);
+    View->setOrder(ReadOrder());
+    return level;
 }
 
-// The filter and the range are dropped; the message says why.
-void ViewManager::viewError(const QString& why) {
-    if (View) View->setFilter(nullptr, nullptr);
-    filterText_.clear();
+// The message says why; a filter that is no filter is dropped with the range.
+void ViewManager::viewError(const QString& why, bool dropFilter) {
+    if (dropFilter) {
+        if (View) View->setFilter(nullptr, nullptr);
+        filterText_.clear();
+    }
     if (!Errors) return;
     store::Status status;
     status.code = InvalidFilter;
@@ -316,7 +342,7 @@ int ViewManager::Previous() {
 
 int ViewManager::PositionAt(const RecordBuffer& values) {
     if (!Opened && Open() != LevelBenign) return LevelFatal;
-    return View->setOrderAt(Key(), values) == store::Ok ? LevelBenign : LevelFatal;
+    return View->setOrderAt(ReadOrder(), values) == store::Ok ? LevelBenign : LevelFatal;
 }
 
 int ViewManager::PositionAt(const QByteArray& position) {
@@ -326,12 +352,25 @@ int ViewManager::PositionAt(const QByteArray& position) {
 
 int ViewManager::PositionAtStart() {
     if (!Opened && Open() != LevelBenign) return LevelFatal;
-    return View->setOrder(Key()) == store::Ok ? LevelBenign : LevelFatal;
+    return View->setOrder(ReadOrder()) == store::Ok ? LevelBenign : LevelFatal;
+}
+
+std::unique_ptr<store::Cursor> ViewManager::CopyOfView() {
+    if (!Opened && Open() != LevelBenign) return nullptr;
+    std::unique_ptr<store::Cursor> copy = File->File->cursor();
+    copy->setSkipMemos(true);
+    if (!filterText_.isEmpty()) {
+        const filter::Parsed parsed =
+            filter::parse(filterText_, File->File->def(), filter::isBound);
+        if (parsed.ok()) copy->setFilter(parsed.tree, filter::boundValue);
+    }
+    copy->setOrder(ReadOrder());
+    return copy;
 }
 
 qint64 ViewManager::Count() {
     if (!Opened && Open() != LevelBenign) return -1;
-    View->setOrder(Key());
+    View->setOrder(ReadOrder());
     return View->count();
 }
 

@@ -39,6 +39,9 @@ public:
         int MainKey = 0; // key number in the file's description; 0 record order
         QString Order;
         std::vector<RangeEntry> RangeList;
+        // The fields the order expression sorts the key's records by; empty when the key
+        // gives the order.
+        std::vector<KeyPart> By;
     };
 
     static constexpr const char* StandardFilter = "5 Standard";
@@ -60,9 +63,14 @@ public:
     void AddRange(int field, RelationGuard& related);
     // Sets the named filter of the current order; an empty expression removes it.
     void SetFilter(const QString& expression, const QString& name = StandardFilter);
-    // The order within equal key values: field labels, each with an optional "+" or "-",
-    // separated by commas. 40 is raised when it names no field of the file.
+    // The order expression: field labels, each with an optional "+" (rising) or "-"
+    // (falling), separated by commas. One that restates the key's components keeps the key's
+    // order; any other sorts the key's records by its fields, then by record number (a
+    // list sorted by a column). 40 is raised when it names no field of the file.
     virtual int SetOrder(const QString& expression);
+    // The order expression that sorts by one field: the components of a key that begins
+    // with it where there is one (its index can give the order), else the field alone.
+    QString ColumnOrderText(int field, bool descending) const;
     // Makes an order current; true when it was not.
     virtual bool SetSort(int order);
     virtual int Open();
@@ -84,14 +92,20 @@ public:
     // Takes the range values anew; true when one changed (the filter was rebuilt).
     virtual bool ApplyRange();
     virtual void ApplyFilter();
-    virtual void ApplyOrder();
+    // Takes the order expression of the current order; 3 when it names no field to sort by.
+    virtual int ApplyOrder();
     // The records of the view, counted by the engine; -1 after a failure.
     qint64 Count();
     // The filter text of the current order as the last ApplyFilter built it.
     const QString& FilterText() const { return filterText_; }
     SortOrder& CurrentOrder() { return Orders.at(size_t(Sort)); }
     int Key() const { return Orders.empty() ? 0 : Orders[size_t(Sort)].MainKey; }
+    // The order the view reads in: the key's records, sorted as the order expression says.
+    store::Ordering ReadOrder() const;
     store::Cursor* Cursor() { return View.get(); }
+    // A cursor of its own that reads the view as it stands now: its records, filter and
+    // order, memos left out. Null when the view cannot be opened.
+    std::unique_ptr<store::Cursor> CopyOfView();
 
     RelationGuard* Primary = nullptr;
     FileManager* File = nullptr;
@@ -113,7 +127,7 @@ protected:
     QString componentName(const SortOrder& order, int field) const;
     QString valueText(const QString& name, int field, const FieldValue& value) const;
     QString buildFilterText(SortOrder& order);
-    void viewError(const QString& why);
+    void viewError(const QString& why, bool dropFilter = true);
     int readLevel(int code);
     void updateFreeElement(SortOrder& order);
 

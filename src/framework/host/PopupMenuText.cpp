@@ -57,6 +57,10 @@ private:
             item.enabled = false;
             word = word.mid(1).trimmed();
         }
+        if (word.startsWith(u'+')) {
+            item.checked = true;
+            word = word.mid(1).trimmed();
+        }
         item.text = word;
         return item;
     }

@@ -4,8 +4,8 @@
 #include <vector>
 
 // The text of a popup menu, taken apart. Items are separated by "|"; "-" alone is a
-// separator; "~" before an item greys it; an item followed by a braced list ("View{&Toolbar|
-// &Colours}") is a submenu holding that list.
+// separator; "~" before an item greys it; "+" before an item ticks it; an item followed by a braced
+// list ("View{&Toolbar| &Colours}") is a submenu holding that list.
 //
 // Numbering: every item that can be chosen gets the next number, from 1, in the order of the
 // text, submenus entered where they stand. Separators and submenu headings are not counted;
@@ -15,6 +15,7 @@ struct PopupItem {
     Kind kind = Command;
     QString text; // "&" accelerators kept, "~" removed
     bool enabled = true;
+    bool checked = false;
     int number = 0; // commands only
     std::vector<PopupItem> children;
 };

@@ -52,6 +52,8 @@ void addItems(QMenu& menu, const std::vector<PopupItem>& items) {
         case PopupItem::Command: {
             QAction* action = menu.addAction(item.text);
             action->setEnabled(item.enabled);
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
             action->setData(item.number);
             break;
         }

@@ -3,6 +3,7 @@
 #include "framework/store/SqlCipherFile.h"
 
 #include <QList>
+#include <limits>
 
 // Filtered reads and counts. A list in one order filtered by a term that one key's index
 // finds by itself (a class equal to a value, a name from a letter on) reads through that
@@ -48,7 +49,12 @@ int SqlCipherCursor::choosePlan() {
     // is better read through its own index and sorted. Without a count of the view, only a
     // term of few records is.
     qint64 limit = DriveLimit;
-    if (counted_ >= 0 && countedOrder_ == order_ && countedFor_ == filter_->values()) {
+    // The index that sorts as the order does; without one, every page reads the whole file
+    // unless a term's own index finds the records.
+    const int sorting = order_.ownOrder() ? order_.key : leadingKey();
+    if (!order_.ownOrder() && sorting == 0)
+        limit = std::numeric_limits<qint64>::max() - 1;
+    else if (counted_ >= 0 && countedOrder_ == order_ && countedFor_ == filter_->values()) {
         const qint64 records = file_->countRecords();
         const qint64 rows = firstBatch_ > 0 ? firstBatch_ : 20;
         if (records > 0) limit = std::max(limit, records * rows / (counted_ + 1));
@@ -58,7 +64,7 @@ int SqlCipherCursor::choosePlan() {
     for (const FilterTerm& t : filter_->terms()) {
         const int key = filter_->drivingKey(t);
         if (key == 0) continue;
-        if (sameFirstField(key, order_)) { // the order's own index finds them already
+        if (sameFirstField(key, sorting)) { // the order's own index finds them already
             drive_ = 0;
             break;
         }
@@ -84,7 +90,7 @@ qint64 SqlCipherCursor::count() {
     const qint64 n = countTerms(filter_->terms());
     if (n < 0) return n;
     codes::ok(status_);
-    if (n != counted_ || countedFor_ != filter_->values() || countedOrder_ != order_)
+    if (n != counted_ || countedFor_ != filter_->values() || !(countedOrder_ == order_))
         planned_ = false; // the view's size weighs in the plan
     counted_ = n;
     countedOrder_ = order_;
@@ -94,13 +100,14 @@ qint64 SqlCipherCursor::count() {
 
 qint64 SqlCipherCursor::countAll() {
     const FileDef& def = file_->def();
-    if (order_ == 0 || !def.keys[order_ - 1].optional) {
+    const int key = order_.key;
+    if (key == 0 || !def.keys[key - 1].optional) {
         const qint64 n = file_->countRecords();
         if (n < 0) takeFileStatus();
         return n;
     }
-    if (const qint64 n = file_->countKey(order_); n >= 0) return n;
-    return countWith({}, order_, true);
+    if (const qint64 n = file_->countKey(key); n >= 0) return n;
+    return countWith({}, key, true);
 }
 
 qint64 SqlCipherCursor::countTerms(const std::vector<FilterTerm>& terms) {
@@ -142,7 +149,7 @@ qint64 SqlCipherCursor::countWith(const std::vector<FilterTerm>& terms, int inde
     SqlCondition where(1);
     if (filter_) filter_->write(terms, where);
     QList<QByteArray> conditions;
-    const int order = inOrder ? order_ : 0;
+    const int order = inOrder ? order_.key : 0;
     for (int key : {order, index == order ? 0 : index})
         if (key > 0 && !schema.keyPredicate(key).isEmpty()) conditions << schema.keyPredicate(key);
     if (!where.text.isEmpty()) conditions << where.text;

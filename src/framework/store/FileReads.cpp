@@ -77,7 +77,7 @@ int SqlCipherFile::get(int key, RecordBuffer& buffer) {
         return fail(FileSystemError, QStringLiteral("%1 has no key %2").arg(def_.label).arg(key));
     SqlCipherStore::ReadScope scope(store_);
     if (refreshHolds() != Ok) return status_.code;
-    const KeyPoint point{key, keyValues(def_, key, buffer), Lowest};
+    const KeyPoint point{key, keyValues(def_, key, buffer), Lowest, {}};
     std::vector<Row> found;
     size_t count = 0;
     if (own_->runRange(key, Direction::Forward, schema_->parts(key), &point, 1, found, count) != Ok)

@@ -128,7 +128,7 @@ bool SqlCipherFile::duplicates(int key, const RecordBuffer& buffer) {
     if (checkOpen() != Ok || !fits(buffer) || key < 1 || key > int(def_.keys.size()) ||
         !def_.keys[key - 1].unique)
         return false;
-    const KeyPoint point{key, keyValues(def_, key, buffer), std::numeric_limits<qint64>::min()};
+    const KeyPoint point{key, keyValues(def_, key, buffer), std::numeric_limits<qint64>::min(), {}};
     std::vector<Row> found;
     size_t count = 0;
     if (own_->runRange(key, Direction::Forward, schema_->parts(key), &point, 2, found, count) != Ok)

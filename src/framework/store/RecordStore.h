@@ -3,6 +3,7 @@
 #include "framework/FileDef.h"
 #include "framework/RecordBuffer.h"
 #include "framework/filter/Expression.h"
+#include "framework/store/Positions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -47,18 +48,20 @@ class Cursor {
 public:
     virtual ~Cursor() = default;
 
-    // Key 0 is record order, keys count from 1. After setOrder, next reads the first record
-    // and previous the last one.
-    virtual int setOrder(int key) = 0;
-    // Positions at the key values in `from`: next reads the first record at or after them,
-    // previous the last at or before them.
-    virtual int setOrderAt(int key, const RecordBuffer& from) = 0;
+    // Key 0 is record order, keys count from 1; an order may also sort a key's records by
+    // other fields (Ordering). After setOrder, next reads the first record and previous the
+    // last one.
+    virtual int setOrder(const Ordering& order) = 0;
+    // Positions at the order's values in `from`: next reads the first record at or after
+    // them, previous the last at or before them.
+    virtual int setOrderAt(const Ordering& order, const RecordBuffer& from) = 0;
     // Positions at a position string (it names its order); next and previous both read that
     // record when it is still there.
     virtual int setOrderAtPosition(const QByteArray& position) = 0;
     virtual int next(RecordBuffer& into) = 0;
     virtual int previous(RecordBuffer& into) = 0;
-    virtual int order() const = 0;
+    virtual int order() const = 0; // the key of the order
+    virtual const Ordering& ordering() const = 0;
     // Reads leave memo fields as they are while set.
     virtual void setSkipMemos(bool skip) = 0;
     // Records fetched by the first read after a positioning (later batches grow from there).

@@ -121,37 +121,72 @@ QByteArray Schema::selectList(bool memos) const {
 QByteArray Schema::from(int index) const {
     QByteArray out = " FROM " + table();
     if (index > 0) out += " INDEXED BY " + keyName(index);
+    if (index == NoIndex) out += " NOT INDEXED";
     return out;
 }
 
-QByteArray Schema::readRange(int key, Direction dir, int depth, bool memos, const QByteArray& extra,
-                             int index) const {
+QByteArray Schema::readRange(const Ordering& o, Direction dir, int depth, bool memos,
+                             const QByteArray& extra, int index) const {
     const bool forward = dir == Direction::Forward;
-    const int n = parts(key);
+    const std::vector<KeyPart>& parts = partsOf(o);
+    const int n = int(parts.size());
     QList<QByteArray> where;
-    if (key > 0) {
-        const QByteArray p = predicate(key);
+    if (o.key > 0) {
+        const QByteArray p = predicate(o.key);
         if (!p.isEmpty()) where << p;
     }
     int next = 1;
     for (int i = 0; i < depth && i < n; ++i)
-        where << column(partField(key, i)) + " = " + param(next++);
+        where << column(parts[i].field) + " = " + param(next++);
     if (depth == n) {
         where << sql::quote(Record) + (forward ? " > " : " < ") + param(next++);
     } else if (depth >= 0) {
-        const bool greater = forward != def_.keys[key - 1].parts[depth].descending;
-        where << column(partField(key, depth)) + (greater ? " > " : " < ") + param(next++);
+        const bool greater = forward != parts[depth].descending;
+        where << column(parts[depth].field) + (greater ? " > " : " < ") + param(next++);
     }
     QList<QByteArray> order;
     for (int i = depth < 0 ? 0 : depth; i < n; ++i) {
-        const bool ascending = forward != def_.keys[key - 1].parts[i].descending;
-        order << column(partField(key, i)) + (ascending ? " ASC" : " DESC");
+        const bool ascending = forward != parts[i].descending;
+        order << column(parts[i].field) + (ascending ? " ASC" : " DESC");
     }
     order << sql::quote(Record) + (forward ? " ASC" : " DESC");
     if (!extra.isEmpty()) where << extra;
     QByteArray out = "SELECT " + selectList(memos) + from(index);
     if (!where.isEmpty()) out += " WHERE " + where.join(" AND ");
     return out + " ORDER BY " + order.join(", ") + " LIMIT " + param(next);
+}
+
+QByteArray Schema::readBeyond(const Ordering& o, Direction dir, bool memos, const QByteArray& extra,
+                              int index) const {
+    const bool forward = dir == Direction::Forward;
+    const std::vector<KeyPart>& parts = partsOf(o);
+    const int n = int(parts.size());
+    // c0 > ?1 OR (c0 = ?1 AND (c1 > ?2 OR (c1 = ?2 AND record > ?3))), from the inside out.
+    QByteArray beyond = sql::quote(Record) + (forward ? " > " : " < ") + param(n + 1);
+    for (int i = n - 1; i >= 0; --i) {
+        const QByteArray c = column(parts[i].field);
+        const bool greater = forward != parts[i].descending;
+        beyond = '(' + c + (greater ? " > " : " < ") + param(i + 1) + " OR (" + c + " = " +
+                 param(i + 1) + " AND " + beyond + "))";
+    }
+    QList<QByteArray> where;
+    if (o.key > 0) {
+        const QByteArray p = predicate(o.key);
+        if (!p.isEmpty()) where << p;
+    }
+    where << beyond;
+    if (!extra.isEmpty()) where << extra;
+    QList<QByteArray> order;
+    for (const KeyPart& p : parts)
+        order << column(p.field) + (forward != p.descending ? " ASC" : " DESC");
+    order << sql::quote(Record) + (forward ? " ASC" : " DESC");
+    return "SELECT " + selectList(memos) + from(index) + " WHERE " + where.join(" AND ") +
+           " ORDER BY " + order.join(", ") + " LIMIT " + param(n + 2);
+}
+
+QByteArray Schema::blank(int field, bool isBlank) const {
+    const bool text = def_.fields[field].isText();
+    return column(field) + (isBlank ? " = " : " <> ") + (text ? "''" : "0");
 }
 
 QByteArray Schema::readRecord(bool memos) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/FileDef.h"
+#include "framework/store/Positions.h"
 
 #include <QByteArray>
 #include <vector>
@@ -26,6 +27,10 @@ public:
     // Components of a key; 0 for record order (key 0).
     int parts(int key) const { return key == 0 ? 0 : int(def_.keys[key - 1].parts.size()); }
     int partField(int key, int part) const { return def_.keys[key - 1].parts[part].field; }
+    const std::vector<KeyPart>& partsOf(const Ordering& order) const {
+        return orderParts(def_, order);
+    }
+    const std::vector<KeyPart>& partsOf(Ordering&& order) const = delete;
 
     QByteArray qualified(const char* table) const;
     QByteArray table() const { return qualified(nullptr); }
@@ -47,13 +52,22 @@ public:
     // the record number beyond ?(parts+1). The limit is the last parameter. `where` is
     // added to the conditions (its parameters numbered from firstFilterParam), and
     // `index` names the key whose index must find the records (0: the engine chooses).
-    QByteArray readRange(int key, Direction dir, int depth, bool memos,
+    // An order sorted by components of its own reads its records in the same way.
+    QByteArray readRange(const Ordering& order, Direction dir, int depth, bool memos,
                          const QByteArray& where = {}, int index = 0) const;
-    int firstFilterParam(int key) const { return parts(key) + 3; }
+    // The records after (before) the point ?1..?n, record number ?(n+1), in one statement:
+    // for an order no index gives, one pass over the records instead of one per depth.
+    QByteArray readBeyond(const Ordering& order, Direction dir, bool memos,
+                          const QByteArray& where = {}, int index = 0) const;
+    int firstFilterParam(const Ordering& order) const { return int(partsOf(order).size()) + 3; }
+    // The condition that the field holds its blank value (or does not).
+    QByteArray blank(int field, bool isBlank) const;
     // The condition that leaves out the records an optional key does not hold; empty for a
     // key that holds every record.
     QByteArray keyPredicate(int key) const { return key == 0 ? QByteArray() : predicate(key); }
-    // "FROM table", with the index that must be used when one is named.
+    // "FROM table", with the index that must be used when one is named; none at all for
+    // NoIndex (a pass over the records beats a look-up for each entry of an index).
+    static constexpr int NoIndex = -1;
     QByteArray from(int index) const;
     QByteArray columnOf(int field) const { return column(field); }
     QByteArray readRecord(bool memos) const; // record number ?1

@@ -97,30 +97,30 @@ void SqlCipherCursor::setSkipMemos(bool skip) {
     skipMemos_ = skip;
 }
 
-int SqlCipherCursor::setOrder(int key) {
+int SqlCipherCursor::setOrder(const Ordering& order) {
     if (!file_) return usable();
     std::lock_guard lock(file_->store().mutex());
-    if (key < 0 || key > int(file_->def().keys.size()))
+    if (!validOrder(file_->def(), order))
         return fail(FileSystemError,
-                    QStringLiteral("%1 has no key %2").arg(file_->def().label).arg(key));
-    if (key != order_) planned_ = false;
-    order_ = key;
-    forward_ = Anchor{Anchor::Start, {order_, {}, 0}};
-    backward_ = Anchor{Anchor::End, {order_, {}, 0}};
+                    QStringLiteral("%1 has no key %2").arg(file_->def().label).arg(order.key));
+    if (!(order == order_)) planned_ = false;
+    order_ = order;
+    forward_ = Anchor{Anchor::Start, {order_.key, {}, 0, order_.by}};
+    backward_ = Anchor{Anchor::End, {order_.key, {}, 0, order_.by}};
     restartBatches();
     return codes::ok(status_);
 }
 
-int SqlCipherCursor::setOrderAt(int key, const RecordBuffer& from) {
+int SqlCipherCursor::setOrderAt(const Ordering& order, const RecordBuffer& from) {
     if (!file_) return usable();
     std::lock_guard lock(file_->store().mutex());
-    if (setOrder(key) != Ok || key == 0) return status_.code;
+    if (setOrder(order) != Ok || (order.key == 0 && order.ownOrder())) return status_.code;
     if (from.fieldCount() != int(file_->def().fields.size()))
         return fail(FileSystemError,
                     QStringLiteral("the record buffer is not one of %1").arg(file_->def().label));
-    std::vector<FieldValue> values = keyValues(file_->def(), key, from);
-    forward_ = Anchor{Anchor::At, {key, values, Lowest}};
-    backward_ = Anchor{Anchor::At, {key, std::move(values), Highest}};
+    std::vector<FieldValue> values = orderValues(file_->def(), order, from.values());
+    forward_ = Anchor{Anchor::At, {order.key, values, Lowest, order.by}};
+    backward_ = Anchor{Anchor::At, {order.key, std::move(values), Highest, order.by}};
     return Ok;
 }
 
@@ -131,7 +131,7 @@ int SqlCipherCursor::setOrderAtPosition(const QByteArray& position) {
     if (!decodePosition(file_->def(), position, point))
         return fail(FileSystemError,
                     QStringLiteral("not a position of %1").arg(file_->def().label));
-    if (setOrder(point.key) != Ok) return status_.code;
+    if (setOrder(point.ordering()) != Ok) return status_.code;
     forward_ = Anchor{Anchor::At, point};
     backward_ = Anchor{Anchor::At, point};
     // next and previous both read the record at the position itself when it is still there.
@@ -140,17 +140,17 @@ int SqlCipherCursor::setOrderAtPosition(const QByteArray& position) {
     return Ok;
 }
 
-void SqlCipherCursor::placeAt(int key, const Row& row) {
-    const Schema& schema = file_->schema();
-    order_ = key;
-    const int parts = schema.parts(key);
+void SqlCipherCursor::placeAt(const Ordering& order, const Row& row) {
+    const std::vector<KeyPart>& parts = file_->schema().partsOf(order);
+    if (!(order == order_)) order_ = order;
     for (Anchor* a : {&forward_, &backward_}) {
         a->kind = Anchor::At;
-        a->point.key = key;
+        a->point.key = order.key;
+        a->point.by = order.by;
         a->point.record = row.record;
-        a->point.values.resize(parts);
-        for (int i = 0; i < parts; ++i)
-            a->point.values[i] = row.values[schema.partField(key, i)];
+        a->point.values.resize(parts.size());
+        for (size_t i = 0; i < parts.size(); ++i)
+            a->point.values[i] = row.values[parts[i].field];
     }
 }
 
@@ -196,11 +196,13 @@ int SqlCipherCursor::fill(Direction dir) {
     const SqlCondition* where = filter_ ? &condition : nullptr;
     const int limit = batchSize_;
     batchSize_ = qMin(batchSize_ * 2, LargestBatch);
-    if (from.kind != Anchor::At) {
+    if (!order_.ownOrder()) {
+        if (fillColumns(dir, from, where, limit) != Ok) return status_.code;
+    } else if (from.kind != Anchor::At) {
         if (runRange(order_, dir, -1, nullptr, limit, batch_, batchLength_, where, drive_) != Ok)
             return status_.code;
     } else {
-        for (int depth = file_->schema().parts(order_); depth >= 0; --depth) {
+        for (int depth = file_->schema().parts(order_.key); depth >= 0; --depth) {
             const int left = limit - int(batchLength_);
             if (left <= 0) break;
             if (runRange(order_, dir, depth, &from.point, left, batch_, batchLength_, where,
@@ -212,13 +214,14 @@ int SqlCipherCursor::fill(Direction dir) {
     return Ok;
 }
 
-int SqlCipherCursor::runRange(int key, Direction dir, int depth, const KeyPoint* from, int limit,
-                              std::vector<Row>& out, size_t& count, const SqlCondition* filter,
-                              int index) {
+int SqlCipherCursor::runRange(const Ordering& order, Direction dir, int depth, const KeyPoint* from,
+                              int limit, std::vector<Row>& out, size_t& count,
+                              const SqlCondition* filter, int index) {
     const Schema& schema = file_->schema();
     const bool memos = !skipMemos_;
+    const int key = order.key;
     sql::Stmt* s;
-    if (!filter) {
+    if (!filter && order.ownOrder() && depth != Beyond) {
         // The reads of a file's own passes and point reads: found by a number, not a text.
         const quint32 id = quint32(key) | quint32(dir == Direction::Backward) << 8 |
                            quint32(depth + 1) << 9 | quint32(memos) << 17;
@@ -232,27 +235,35 @@ int SqlCipherCursor::runRange(int key, Direction dir, int depth, const KeyPoint*
         }
         s = &it->second;
     } else {
-        QByteArray where = filter->text;
-        // A named index finds the records; the order's own otherwise.
-        const int use = index ? index : key;
-        if (index && index != key) {
+        QByteArray where = filter ? filter->text : QByteArray();
+        // A named index finds the records; the order's own otherwise (none for an order
+        // sorted by other fields).
+        const int use = index ? index : order.ownOrder() ? key : 0;
+        if (index > 0 && index != key) {
             const QByteArray p = schema.keyPredicate(index);
             if (!p.isEmpty()) where = where.isEmpty() ? p : p + " AND " + where;
         }
-        s = statement(schema.readRange(key, dir, depth, memos, where, use));
+        s = statement(depth == Beyond ? schema.readBeyond(order, dir, memos, where, use)
+                                      : schema.readRange(order, dir, depth, memos, where, use));
         if (!s) return status_.code;
     }
     sql::ResetGuard reset(*s);
-    const int parts = schema.parts(key);
+    const int parts = int(schema.partsOf(order).size());
     std::vector<QByteArray> texts;
     texts.reserve(parts + 1 + (filter ? filter->params.size() : 0)); // texts must not move
     int param = 1;
-    for (int i = 0; i < depth && i < parts; ++i)
-        bindValue(*s, param++, from->values[i], texts);
-    if (depth == parts)
+    if (depth == Beyond) {
+        for (int i = 0; i < parts; ++i)
+            bindValue(*s, param++, from->values[i], texts);
         s->bind(param++, from->record);
-    else if (depth >= 0)
-        bindValue(*s, param++, from->values[depth], texts);
+    } else {
+        for (int i = 0; i < depth && i < parts; ++i)
+            bindValue(*s, param++, from->values[i], texts);
+        if (depth == parts)
+            s->bind(param++, from->record);
+        else if (depth >= 0)
+            bindValue(*s, param++, from->values[depth], texts);
+    }
     s->bind(param, limit);
     if (filter) bindCondition(*s, *filter, texts);
     int rc;

@@ -37,12 +37,13 @@ public:
     explicit SqlCipherCursor(SqlCipherFile& file);
     ~SqlCipherCursor() override;
 
-    int setOrder(int key) override;
-    int setOrderAt(int key, const RecordBuffer& from) override;
+    int setOrder(const Ordering& order) override;
+    int setOrderAt(const Ordering& order, const RecordBuffer& from) override;
     int setOrderAtPosition(const QByteArray& position) override;
     int next(RecordBuffer& into) override;
     int previous(RecordBuffer& into) override;
-    int order() const override { return order_; }
+    int order() const override { return order_.key; }
+    const Ordering& ordering() const override { return order_; }
     void setSkipMemos(bool skip) override;
     void setBatch(int records) override;
     void setFilter(filter::Tree filter, filter::Resolver resolve) override;
@@ -64,13 +65,15 @@ public:
     void fileChanged() { restartBatches(); }
     // The file is gone: every later call fails.
     void orphan();
-    // Reads the records of one range, unfiltered, appending to out[count...] and reusing
-    // rows already there.
-    int runRange(int key, Direction dir, int depth, const KeyPoint* from, int limit,
+    // The depth of a read that takes every record beyond the point in one statement.
+    static constexpr int Beyond = -2;
+    // Reads the records of one range, appending to out[count...] and reusing rows already
+    // there. Depth as Schema::readRange, or Beyond.
+    int runRange(const Ordering& order, Direction dir, int depth, const KeyPoint* from, int limit,
                  std::vector<Row>& out, size_t& count, const SqlCondition* filter = nullptr,
                  int index = 0);
-    // Reads go on from this record in its key's order.
-    void placeAt(int key, const Row& row);
+    // Reads go on from this record in the order.
+    void placeAt(const Ordering& order, const Row& row);
     // Hands a row to the caller's buffer with its identity; 43 when another station holds it.
     int deliver(Row& row, RecordBuffer& into);
     void readRow(sqlite3_stmt* stmt, bool memos, Row& row);
@@ -84,6 +87,20 @@ private:
     int read(Direction dir, RecordBuffer& into);
     int fill(Direction dir);
     void restartBatches();
+
+    // Orders sorted by other fields than their key's (CursorColumns.cpp).
+    struct Segment {
+        enum Kind { Whole, Blank, Filled } kind = Whole;
+        bool indexed = false; // read through the index of the leading key, depth by depth
+    };
+    // The key whose index sorts as the order does (its components, all in the order's
+    // direction or all reversed); 0 when none.
+    int leadingKey() const;
+    bool blanksPossible(int lead);
+    std::vector<Segment> segments(Direction dir);
+    int fillColumns(Direction dir, const Anchor& from, const SqlCondition* filter, int limit);
+    int readSegment(const Segment& segment, Direction dir, const KeyPoint* from, int limit,
+                    const SqlCondition* filter);
 
     // The filter and the index that finds its records (CursorCount.cpp).
     void filterCondition(const std::vector<FilterTerm>& terms, SqlCondition& out) const;
@@ -101,7 +118,7 @@ private:
     std::map<QByteArray, sql::Stmt> stmts_;         // by their text
     std::unordered_map<quint32, sql::Stmt> ranges_; // unfiltered range reads, by their kind
 
-    int order_ = 0;
+    Ordering order_;
     Anchor forward_, backward_;
     std::vector<Row> batch_;
     size_t batchLength_ = 0;
@@ -119,7 +136,7 @@ private:
     std::map<QString, filter::Value> plannedFor_;
     // The records of the view as last counted, and for which values; -1: not counted.
     qint64 counted_ = -1;
-    int countedOrder_ = 0;
+    Ordering countedOrder_;
     std::map<QString, filter::Value> countedFor_;
 };
 

@@ -153,6 +153,8 @@ TEST_F(ViewManagerTest, AFilterTheViewCannotUseIsReportedAndDropped) {
     EXPECT_EQ(view.SetOrder("+UPPER(ARC:Naam)"), LevelBenign); // the key's own order
     EXPECT_TRUE(host.messages().empty());
     EXPECT_EQ(names(), QStringList({"a.EXE", "d.EXE", "g.EXE", "j.EXE"}));
-    view.SetOrder("-ARC:Size");
+    EXPECT_EQ(view.SetOrder("ARC:Colour"), LevelFatal);
     EXPECT_EQ(host.lastMessage()->caption, "View Open Error");
+    EXPECT_EQ(names(), QStringList({"a.EXE", "d.EXE", "g.EXE", "j.EXE"}))
+        << "the filter stays, the key gives the order";
 }

@@ -44,6 +44,20 @@ TEST(PopupMenuText, GreyedItemsKeepTheirNumber) {
     EXPECT_EQ(items[3].number, 3);
 }
 
+TEST(PopupMenuText, TickedItemsMayAlsoBeGreyed) {
+    const auto items = parsePopupMenu("Columns{+Name|Size|~+Date}");
+    ASSERT_EQ(items.size(), 1u);
+    const auto& columns = items[0].children;
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_TRUE(columns[0].checked);
+    EXPECT_EQ(columns[0].text, "Name");
+    EXPECT_FALSE(columns[1].checked);
+    EXPECT_TRUE(columns[2].checked);
+    EXPECT_FALSE(columns[2].enabled);
+    EXPECT_EQ(columns[2].text, "Date");
+    EXPECT_EQ(columns[2].number, 3);
+}
+
 TEST(PopupMenuText, SubmenusAreNumberedWhereTheyStand) {
     const auto items = parsePopupMenu("&Open|View{&Toolbar|-|~&Colours|Sort{Up|Down}}|E&xit");
     ASSERT_EQ(items.size(), 3u);
