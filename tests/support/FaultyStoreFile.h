@@ -73,6 +73,10 @@ public:
         if (++erases == failErase) return fault();
         return pass(real_.erase(b));
     }
+    int eraseAll() override { // counted as one erase
+        if (++erases == failErase) return fault();
+        return pass(real_.eraseAll());
+    }
     int hold(const RecordBuffer& b) override { return pass(real_.hold(b)); }
     int release() override { return pass(real_.release()); }
     int watch(const RecordBuffer& b) override { return pass(real_.watch(b)); }

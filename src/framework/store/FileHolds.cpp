@@ -64,6 +64,24 @@ int SqlCipherFile::heldByOther(qint64 record, bool& held) {
     return Ok;
 }
 
+// Whether another station holds any record that is not stale.
+int SqlCipherFile::anyHeldByOther(bool& held) {
+    held = false;
+    std::vector<qint64> records;
+    {
+        sql::Stmt list;
+        const int rc = list.prepare(
+            store_.db(), "SELECT rec FROM " + schema_->qualified(Schema::Holds) +
+                             " WHERE station <> " + QByteArray::number(store_.station()));
+        if (rc != SQLITE_OK) return engineFail(rc);
+        while (list.step() == SQLITE_ROW)
+            records.push_back(sqlite3_column_int64(list, 0));
+    }
+    for (const qint64 record : records)
+        if (heldByOther(record, held) != Ok || held) return status_.code;
+    return Ok;
+}
+
 // Removes the holds on a record (this station's, or a stale one).
 int SqlCipherFile::dropHolds(qint64 record) {
     sql::Stmt* s = statement(HoldDropRecord, [&] {

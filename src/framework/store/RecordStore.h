@@ -128,6 +128,9 @@ public:
     virtual int put(RecordBuffer& buffer) = 0;
     // Deletes the record of the buffer's identity, with the codes of put.
     virtual int erase(const RecordBuffer& buffer) = 0;
+    // Deletes every record in one step; 43, and nothing deleted, while another station
+    // holds one of them.
+    virtual int eraseAll() = 0;
     // Holds the record of the buffer's identity for this station (one per file).
     virtual int hold(const RecordBuffer& buffer) = 0;
     virtual int release() = 0;

@@ -47,6 +47,7 @@ public:
     int append(RecordBuffer& buffer) override { return add(buffer); }
     int put(RecordBuffer& buffer) override;
     int erase(const RecordBuffer& buffer) override;
+    int eraseAll() override;
     int hold(const RecordBuffer& buffer) override;
     int release() override;
     int watch(const RecordBuffer& buffer) override;
@@ -82,6 +83,7 @@ public:
     int refreshHolds();
     bool othersHold() const { return othersHold_; }
     int heldByOther(qint64 record, bool& held);
+    int anyHeldByOther(bool& held);
     void enrol(SqlCipherCursor* cursor);
     void leave(SqlCipherCursor* cursor);
 

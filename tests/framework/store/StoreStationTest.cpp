@@ -92,6 +92,26 @@ TEST_F(TwoStations, AHeldRecordReadsAs43ForTheOtherStation) {
     EXPECT_EQ(theirs().put(b), Ok);
 }
 
+TEST_F(TwoStations, EraseAllWaitsForTheOtherStationsHoldThenEmptiesTheFileAndItsCount) {
+    PrdRecord a, b;
+    ASSERT_EQ(read(mine(), "Borland", a), Ok);
+    ASSERT_EQ(mine().hold(a), Ok);
+    EXPECT_EQ(theirs().eraseAll(), RecordHeld);
+    EXPECT_EQ(theirs().records(), 3);
+    ASSERT_EQ(mine().release(), Ok);
+
+    ASSERT_EQ(read(mine(), "Corel", a), Ok);
+    ASSERT_EQ(mine().hold(a), Ok); // this station's own hold goes with the records
+    ASSERT_EQ(mine().eraseAll(), Ok);
+    EXPECT_EQ(mine().records(), 0);
+    EXPECT_EQ(theirs().records(), 0);
+    EXPECT_EQ(read(theirs(), "Acme", b), NoRecord);
+    b.Name = "Delphi";
+    ASSERT_EQ(theirs().add(b), Ok);
+    EXPECT_EQ(theirs().hold(b), Ok); // no hold of the erased records is left behind
+    EXPECT_EQ(mine().records(), 1);
+}
+
 TEST_F(TwoStations, PutAndEraseRespectHolds) {
     PrdRecord a, b;
     ASSERT_EQ(read(mine(), "Acme", a), Ok);
