@@ -88,7 +88,11 @@ bool ScanImport::fill(const ScanFileEntry& row, Slice& slice) {
     contentRequest_ = false;
     if (!content || !DescriptionText::takesContent(row.SCANFILENAME)) return true;
     const QString file = source_.drive.trimmed() + row.SCANFILENAME.str();
-    const DescriptionText::Result read = DescriptionText::read(Host::instance().hostPath(file));
+    const QString host =
+        driveFolder_.isEmpty()
+            ? QString()
+            : Host::instance().hostPath(driveFolder_ + QLatin1Char('/') + row.SCANFILENAME.str());
+    const DescriptionText::Result read = DescriptionText::read(host);
     if (read.opened) {
         ARC.Omschrijving = read.text;
         return true;
@@ -170,6 +174,7 @@ ScanImport::State ScanImport::step(int milliseconds) {
     QElapsedTimer clock;
     clock.start();
     Slice slice;
+    driveFolder_ = Host::instance().hostPath(source_.drive.trimmed());
     bool ask = false;
     const size_t first = next_;
     // The slice's transaction holds the archive's write lock: its entries are numbered on

@@ -75,6 +75,9 @@ private:
     void stop(const QString& why);
 
     ScanSource source_;
+    // The host folder of the scanned drive, looked up once a slice: every look-up reads the
+    // settings file. Empty when the drive is not ready.
+    QString driveFolder_;
     ScanNumbers numbers_;
     std::vector<ScanFileEntry> files_;
     size_t next_ = 0;
