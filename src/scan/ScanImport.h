@@ -59,8 +59,9 @@ public:
     std::vector<Notice> takeNotices();
     int duplicates() const { return duplicates_; }
 
-    // At most this many files per transaction.
-    static constexpr int MostPerSlice = 5000;
+    // At most this many files per transaction; a slice's time mostly ends it sooner. Every
+    // commit waits for the disk, so fewer and larger slices import faster.
+    static constexpr int MostPerSlice = 20000;
 
 private:
     enum class Outcome { Inserted, Replaced, Declined, Left, Failed, Ask, Stop };
