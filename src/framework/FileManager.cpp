@@ -176,6 +176,7 @@ void FileManager::closePhysically() {
         u.Used = false;
     OpenMode = openModeAsDeclared_;
     reserved_ = {};
+    EndBulkInsert();
 }
 
 int FileManager::Close() {

@@ -74,6 +74,16 @@ public:
     virtual int ValidateFields(int first, int last, int& failing);
     virtual int ValidateRecord(int& failing);
 
+    // Many records added in one transaction of the caller, which keeps the file's write lock
+    // and so keeps every other station from adding meanwhile: the highest automatic number
+    // is read once and counted on. Begin after the transaction began (3 when the file is
+    // unusable), end before it ends. TryBulkInsert validates and adds the buffer with the
+    // next numbers, as TryInsert would give them, in one add; outside Begin and End it is
+    // TryInsert.
+    int BeginBulkInsert();
+    int TryBulkInsert();
+    void EndBulkInsert();
+
     int SaveFile();
     void RestoreFile(int id, bool restore = true);
     int SaveBuffer();
@@ -130,6 +140,8 @@ private:
     bool backToReserved();
     int numberFor(const KeyEntry& key, qint64& number, bool raise);
     int insert(bool raise);
+    // The message and level of an add or rewrite of an insert that the store refused.
+    int insertFailed(int code, bool raise);
     int update(bool raise);
     int storeCode() const;
     int open(bool raise);
@@ -145,6 +157,10 @@ private:
     qint64 watched_ = 0; // the record watched since a change made elsewhere; 0: none
     bool fromForm_ = false;
     int nextSnapshotId_ = 1;
+    // During a bulk insert, the next number of each auto-numbered key by position in Keys;
+    // 0 while it is still to be read.
+    bool bulk_ = false;
+    std::vector<qint64> bulkNumbers_;
 
     friend class RelationGuard;
 };

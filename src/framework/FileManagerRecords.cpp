@@ -161,6 +161,10 @@ int FileManager::insert(bool raise) {
         reserved_ = {};
         return LevelBenign;
     }
+    return insertFailed(code, raise);
+}
+
+int FileManager::insertFailed(int code, bool raise) {
     if (code == store::DuplicateKey) {
         QString description;
         for (const KeyEntry& key : Keys)

@@ -88,7 +88,11 @@ bool ScanImport::fill(const ScanFileEntry& row, Slice& slice) {
     contentRequest_ = false;
     if (!content || !DescriptionText::takesContent(row.SCANFILENAME)) return true;
     const QString file = source_.drive.trimmed() + row.SCANFILENAME.str();
-    const DescriptionText::Result read = DescriptionText::read(Host::instance().hostPath(file));
+    const QString host =
+        driveFolder_.isEmpty()
+            ? QString()
+            : Host::instance().hostPath(driveFolder_ + QLatin1Char('/') + row.SCANFILENAME.str());
+    const DescriptionText::Result read = DescriptionText::read(host);
     if (read.opened) {
         ARC.Omschrijving = read.text;
         return true;
@@ -109,9 +113,8 @@ bool ScanImport::fill(const ScanFileEntry& row, Slice& slice) {
 
 ScanImport::Outcome ScanImport::write(bool replace, Slice& slice) {
     FileManager& archive = Access::Archief();
-    const int level = replace ? archive.TryUpdate() : archive.TryInsert();
+    const int level = replace ? archive.TryUpdate() : archive.TryBulkInsert();
     if (level == LevelBenign) return replace ? Outcome::Replaced : Outcome::Inserted;
-    if (!replace) archive.CancelAutoInc();
     const int error = archive.Usage().LastError;
     if (const ErrorManager::Entry* e = archive.Errors ? archive.Errors->Find(error) : nullptr)
         slice.notices.push_back({e->Title, archive.Errors->SubsString(error)});
@@ -171,8 +174,16 @@ ScanImport::State ScanImport::step(int milliseconds) {
     QElapsedTimer clock;
     clock.start();
     Slice slice;
+    driveFolder_ = Host::instance().hostPath(source_.drive.trimmed());
     bool ask = false;
     const size_t first = next_;
+    // The slice's transaction holds the archive's write lock: its entries are numbered on
+    // from one look-up.
+    if (archive.BeginBulkInsert() != LevelBenign) {
+        store.rollback();
+        stop(QStringLiteral("The archive cannot be opened."));
+        return State::Done;
+    }
     while (next_ < files_.size() && next_ - first < size_t(MostPerSlice) &&
            (next_ == first || clock.elapsed() < milliseconds)) {
         const Outcome outcome = importOne(files_[next_], slice);
@@ -188,6 +199,7 @@ ScanImport::State ScanImport::step(int milliseconds) {
         if (outcome == Outcome::Declined) ++slice.declined;
         ++next_;
     }
+    archive.EndBulkInsert();
     ARC.clear();
     if (store.commit() != store::Ok) {
         const QString why = store.status().text;

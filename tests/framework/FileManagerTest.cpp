@@ -167,6 +167,41 @@ TEST_F(FileManagerTest, AFullDiskEndsTheNumberingOnTheConsole) {
     EXPECT_EQ(a->arcFile.records(), 0);
 }
 
+// Inside a transaction the archive is numbered on from one look-up as the form numbers it:
+// a refused add leaves its number to the next record, and after the transaction every
+// station numbers on from the last one added.
+TEST_F(FileManagerTest, BulkInsertsNumberOnWithoutGapsAndOthersGoOnFromThem) {
+    a->addEntry("FIRST.EXE", "Tools");
+    auto bulk = [&](const QString& naam) {
+        a->arc.clear();
+        a->arc.Naam = naam;
+        a->arc.Soort = "Tools";
+        return a->arcManager.TryBulkInsert();
+    };
+    ASSERT_EQ(a->store->begin({&a->arcFile}, 1), store::Ok);
+    a->arcManager.BeginBulkInsert();
+    ASSERT_EQ(bulk("B1.EXE"), LevelBenign);
+    EXPECT_EQ(a->arc.NR, 2u);
+    a->arcFile.diskFull = true;
+    a->arcFile.adds = 0;
+    EXPECT_EQ(bulk("LOST.EXE"), LevelNotify);
+    EXPECT_EQ(a->arcFile.adds, 1) << "no silent retries: the caller decides";
+    a->arcFile.diskFull = false;
+    ASSERT_EQ(bulk("B2.EXE"), LevelBenign);
+    EXPECT_EQ(a->arc.NR, 3u) << "the refused add took no number";
+    ASSERT_EQ(bulk("B3.EXE"), LevelBenign);
+    EXPECT_EQ(a->arc.NR, 4u);
+    a->arcManager.EndBulkInsert();
+    ASSERT_EQ(a->store->commit(), store::Ok);
+    EXPECT_TRUE(host.messages().empty()) << "messages are stored for the caller, not shown";
+
+    second().addEntry("OTHER.EXE", "Tools");
+    EXPECT_EQ(b->arc.NR, 5u);
+    a->addEntry("NEXT.EXE", "Tools");
+    EXPECT_EQ(a->arc.NR, 6u);
+    EXPECT_EQ(a->arcFile.records(), 6);
+}
+
 TEST_F(FileManagerTest, RenamingAClassCarriesItToEveryEntryOrToNone) {
     a->srt.Soort = "Games";
     ASSERT_EQ(a->srtManager.Insert(), LevelBenign);

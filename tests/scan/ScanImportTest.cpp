@@ -1,4 +1,5 @@
 #include "scan/ScanImport.h"
+#include "archive/ArchiveMedia.h"
 #include "scan/ScanListing.h"
 #include "scan/ScanNumbers.h"
 #include "scan/TreeFiles.h"
@@ -274,6 +275,47 @@ TEST_F(ScanImportTest, SlicesAreBoundedAndCancelKeepsWhatIsCommitted) {
     EXPECT_EQ(job.step(60000), ScanImport::State::Done);
     EXPECT_TRUE(job.cancelled());
     EXPECT_EQ(entries().size(), ScanImport::MostPerSlice);
+}
+
+// Entries of several slices get the numbers the form would give them one by one: on from the
+// highest in use, without gap or repeat; the form's next entry and a later import go on from
+// them, and the kept count follows.
+TEST_F(ScanImportTest, ImportedEntriesAreNumberedOnAcrossSlicesAsTheFormNumbers) {
+    addEntry(1, 0, "X:\\", "A.EXE");
+    addEntry(1, 0, "X:\\", "B.EXE");
+    ASSERT_TRUE(ArchiveMedia::erase(addEntry(1, 0, "X:\\", "C.EXE")));
+    auto rows = [](const QString& dir, int count) {
+        std::vector<ScanFileEntry> out;
+        for (int i = 0; i < count; ++i) {
+            ScanFileEntry e;
+            e.SCANFILENAME = QStringLiteral("%1\\F%2.EXE").arg(dir).arg(i);
+            e.ATTRIB = "File";
+            out.push_back(e);
+        }
+        return out;
+    };
+    const int count = ScanImport::MostPerSlice + 7;
+    const ScanSource s = cdSource();
+    EXPECT_EQ(run(s, settled(s), rows("DIR", count))->inserted(), count);
+    EXPECT_EQ(addEntry(2, 0, "Y:\\", "AFTER.EXE"), quint32(3 + count));
+    EXPECT_EQ(run(s, settled(s), rows("MORE", 2))->inserted(), 2);
+
+    QStringList expected = {"1 A.EXE", "2 B.EXE"};
+    for (int i = 0; i < count; ++i)
+        expected << QStringLiteral("%1 DIR\\F%2.EXE").arg(3 + i).arg(i);
+    expected << QStringLiteral("%1 AFTER.EXE").arg(3 + count);
+    for (int i = 0; i < 2; ++i)
+        expected << QStringLiteral("%1 MORE\\F%2.EXE").arg(4 + count + i).arg(i);
+    QStringList numbered;
+    ArchiefRecord e;
+    FileManager& archive = Access::Archief();
+    archive.UseFile();
+    archive.File->setOrder(ArcKey::IDkey);
+    while (archive.File->next(e) == store::Ok)
+        numbered << QStringLiteral("%1 %2").arg(e.NR).arg(e.Naam.str());
+    EXPECT_EQ(numbered, expected);
+    EXPECT_EQ(archive.File->records(), expected.size()) << "the count kept beside the file";
+    EXPECT_EQ(GLO.ArchiveCount, quint32(count + 2));
 }
 
 class TreeFilesTest : public ScanImportTest {};
