@@ -9,6 +9,7 @@
 #include "archive/BrowsArchiefWindow.h"
 #include "bench/CacheDirectory.h"
 #include "bench/Catalogue.h"
+#include "bench/Figure.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -41,18 +42,7 @@ QString sizeLabel(qint64 n) {
 bool quiet = false; // a warming run: the program's one-time costs, not reported
 
 void figure(const QString& name, double value, const char* unit) {
-    if (quiet) return;
-    std::printf("%-28s %12.2f %s\n", qPrintable(name), value, unit);
-    std::fflush(stdout);
-}
-
-qint64 privateKiB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("RssAnon:"))
-            return line.mid(8).trimmed().split(' ').first().toLongLong();
-    return 0;
+    if (!quiet) printFigure(name, value, unit, 2);
 }
 
 void settle() {

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 // One figure of a benchmark, "name value unit", so that runs can be compared.
-inline void printFigure(const QString& name, double value, const char* unit) {
-    std::printf("%-28s %12.1f %s\n", qPrintable(name), value, unit);
+inline void printFigure(const QString& name, double value, const char* unit, int decimals = 1) {
+    std::printf("%-28s %12.*f %s\n", qPrintable(name), decimals, value, unit);
     std::fflush(stdout);
 }
 

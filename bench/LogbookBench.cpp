@@ -4,6 +4,7 @@
 //
 //   wareloft-bench-logbook [--entries 100000]
 
+#include "bench/Figure.h"
 #include "core/BrowsLog.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
@@ -23,11 +24,6 @@
 #include <vector>
 
 namespace {
-
-void figure(const QString& name, double value, const char* unit) {
-    std::printf("%-28s %12.2f %s\n", qPrintable(name), value, unit);
-    std::fflush(stdout);
-}
 
 QString sizeLabel(qint64 n) {
     return n % 1000 == 0 ? QString::number(n / 1000) + "k" : QString::number(n);
@@ -115,7 +111,7 @@ int main(int argc, char** argv) {
             for (int i = 0; i < 5; ++i)
                 opens.push_back(openLogbook(entries));
             std::sort(opens.begin(), opens.end());
-            figure("logbook_open_" + label, opens[opens.size() / 2], "ms");
+            printFigure("logbook_open_" + label, opens[opens.size() / 2], "ms", 2);
 
             QElapsedTimer timer;
             timer.start();
@@ -124,7 +120,7 @@ int main(int argc, char** argv) {
             const double seconds = timer.nsecsElapsed() / 1e9;
             if (!ok || Logbook::count() != 0)
                 std::fprintf(stderr, "emptying failed: %s\n", qPrintable(failure));
-            figure("empty_log_" + label, seconds, "s");
+            printFigure("empty_log_" + label, seconds, "s", 2);
         } else {
             std::fprintf(stderr, "the logbook could not be filled\n");
         }

@@ -1,5 +1,7 @@
 #include "bench/SearchBench.h"
 
+#include "bench/Figure.h"
+
 #include "core/DataFiles.h"
 #include "search/Folding.h"
 #include "search/SearchIndex.h"
@@ -62,48 +64,47 @@ double sqlScan(const QString& dir, const char* column, const char* phrase, size_
 
 } // namespace
 
-void SearchBench::run(const QString& dir, qint64 entries, const QString& label,
-                      const Figure& figure) {
+void SearchBench::run(const QString& dir, qint64 entries, const QString& label) {
     FileManager& arc = Access::Archief();
     search::ArchiveScan scan(*arc.File);
     search::SearchIndex index;
     QElapsedTimer timer;
     timer.start();
     scan.read(0, entries, true, [](const search::ScanRow&) {});
-    figure("search_archive_read_" + label, timer.nsecsElapsed() / 1e6, "ms");
+    printFigure("search_archive_read_" + label, timer.nsecsElapsed() / 1e6, "ms");
     timer.start();
     if (!index.refresh(scan)) std::fprintf(stderr, "%s\n", qPrintable(scan.error()));
-    figure("search_index_build_" + label, timer.nsecsElapsed() / 1e6, "ms");
-    figure("search_index_bytes_per_entry_" + label, double(index.bytes()) / entries, "B");
+    printFigure("search_index_build_" + label, timer.nsecsElapsed() / 1e6, "ms");
+    printFigure("search_index_bytes_per_entry_" + label, double(index.bytes()) / entries, "B");
     {
         size_t text = 0;
         scan.read(0, entries, true, [&](const search::ScanRow& r) {
             text += r.name.size() + r.file.size() + r.producer.size() + r.remarks.size() +
                     r.description.size();
         });
-        figure("search_text_bytes_per_entry_" + label, double(text) / entries, "B");
+        printFigure("search_text_bytes_per_entry_" + label, double(text) / entries, "B");
     }
 
     size_t hits = 0;
-    figure("search_name_rare_" + label,
-           millis([&] { hits = searchOnce(index, Subject::FileName, "123456"); }), "ms");
-    figure("search_name_rare_hits_" + label, double(hits), "hits");
-    figure("search_name_common_" + label,
-           millis([&] { hits = searchOnce(index, Subject::FileName, "S\\PROG"); }), "ms");
-    figure("search_name_common_hits_" + label, double(hits), "hits");
+    printFigure("search_name_rare_" + label,
+                millis([&] { hits = searchOnce(index, Subject::FileName, "123456"); }), "ms");
+    printFigure("search_name_rare_hits_" + label, double(hits), "hits");
+    printFigure("search_name_common_" + label,
+                millis([&] { hits = searchOnce(index, Subject::FileName, "S\\PROG"); }), "ms");
+    printFigure("search_name_common_hits_" + label, double(hits), "hits");
     double shortest = 0;
     for (const char* phrase : {"7", "XT"})
         shortest = std::max(shortest,
                             millis([&] { hits = searchOnce(index, Subject::FileName, phrase); }));
-    figure("search_name_short_" + label, shortest, "ms");
-    figure("search_name_sql_" + label, sqlScan(dir, "Naam", "123456", hits), "ms");
-    figure("search_name_sql_hits_" + label, double(hits), "hits");
-    figure("search_desc_" + label,
-           millis([&] { hits = searchOnce(index, Subject::Description, "program 123450 as"); }),
-           "ms");
-    figure("search_desc_hits_" + label, double(hits), "hits");
-    figure("search_desc_sql_" + label, sqlScan(dir, "Omschrijving", "program 123450 as", hits),
-           "ms");
+    printFigure("search_name_short_" + label, shortest, "ms");
+    printFigure("search_name_sql_" + label, sqlScan(dir, "Naam", "123456", hits), "ms");
+    printFigure("search_name_sql_hits_" + label, double(hits), "hits");
+    printFigure(
+        "search_desc_" + label,
+        millis([&] { hits = searchOnce(index, Subject::Description, "program 123450 as"); }), "ms");
+    printFigure("search_desc_hits_" + label, double(hits), "hits");
+    printFigure("search_desc_sql_" + label, sqlScan(dir, "Omschrijving", "program 123450 as", hits),
+                "ms");
 
     // Half the archive by date, put in the list's starting order, then header clicks.
     std::vector<quint32> dated;
@@ -116,24 +117,24 @@ void SearchBench::run(const QString& dir, qint64 entries, const QString& label,
         },
         3);
     const QString half = entries >= 1000000 ? QString("500k") : sizeLabel(entries / 2);
-    figure("results_order_" + half, order, "ms");
-    figure("results_rows_" + half, double(list.records()), "rows");
+    printFigure("results_order_" + half, order, "ms");
+    printFigure("results_rows_" + half, double(list.records()), "rows");
     double slowest = 0;
     for (int c = 0; c < search::ResultColumns; ++c)
         slowest = std::max(
             slowest,
             millis([&] { list.sort(search::headerOrder(search::ResultColumn(c), false)); }, 3));
-    figure("results_header_sort_" + half, slowest, "ms");
+    printFigure("results_header_sort_" + half, slowest, "ms");
 
     const QString program = QCoreApplication::applicationDirPath() + "/wareloft";
-    figure("cli_search_" + label,
-           millis(
-               [&] {
-                   QProcess p;
-                   p.setStandardOutputFile(QProcess::nullDevice());
-                   p.start(program, {"--search", "123456", "--data", dir});
-                   p.waitForFinished(60000);
-               },
-               3),
-           "ms");
+    printFigure("cli_search_" + label,
+                millis(
+                    [&] {
+                        QProcess p;
+                        p.setStandardOutputFile(QProcess::nullDevice());
+                        p.start(program, {"--search", "123456", "--data", dir});
+                        p.waitForFinished(60000);
+                    },
+                    3),
+                "ms");
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 // Figures of the search: the index over the archive that the catalogue benchmark made,
 // searches beside the same searches as SQL scans, result lists and the command line.
@@ -9,7 +8,6 @@ QString sizeLabel(qint64 n);
 
 namespace SearchBench {
 
-using Figure = std::function<void(const QString& name, double value, const char* unit)>;
-void run(const QString& dataDirectory, qint64 entries, const QString& label, const Figure& figure);
+void run(const QString& dataDirectory, qint64 entries, const QString& label);
 
 } // namespace SearchBench

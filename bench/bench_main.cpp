@@ -172,7 +172,7 @@ bool runSize(qint64 entries, const QString& keepDir) {
         printFigure("insert_" + label, entries / (timer.nsecsElapsed() / 1e9), "entries/s");
     }
     if (onlySearch) {
-        SearchBench::run(dir, entries, label, printFigure);
+        SearchBench::run(dir, entries, label);
         arc.Close();
         return true;
     }
@@ -188,7 +188,7 @@ bool runSize(qint64 entries, const QString& keepDir) {
     printFigure("file_size_" + label, QFileInfo(dir + "/Archief.tps").size() / 1048576.0, "MiB");
     arc.Open();
     arc.UseFile();
-    SearchBench::run(dir, entries, label, printFigure);
+    SearchBench::run(dir, entries, label);
     arc.Close();
     return true;
 }

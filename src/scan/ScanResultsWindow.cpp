@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
+#include "framework/browse/ColumnUnit.h"
 #include "framework/host/Host.h"
 #include "framework/host/Images.h"
 #include "framework/window/BusyCursor.h"
@@ -34,11 +35,6 @@ void notice(const QString& text) {
 
 QColor colourOf(qint32 bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-int characterWidth(const QWidget& w) {
-    return std::max({1, w.fontMetrics().averageCharWidth(),
-                     w.fontMetrics().horizontalAdvance(QLatin1Char('0'))});
 }
 
 std::vector<ScanFileEntry>& rows() {
@@ -214,7 +210,7 @@ void ScanResultsWindow::restoreColumns() {
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
     model_->setColumns(std::move(columns));
-    const int character = characterWidth(*view_);
+    const int character = columnCharacterWidth(*view_);
     int total = 0;
     for (int c = 0; c < ScanRows::Columns; ++c) {
         view_->setColumnWidth(c, std::max(8, widths[size_t(c)] * character / 4));
@@ -229,7 +225,7 @@ void ScanResultsWindow::saveColumns() {
     const QString format = ListFormat::parse(kept).size() == size_t(ScanRows::Columns)
                                ? kept
                                : QString::fromLatin1(ScanFileModel::Format);
-    const int character = characterWidth(*view_);
+    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (int c = 0; c < ScanRows::Columns; ++c)
         widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);

@@ -7,6 +7,7 @@
 #include "core/Notices.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
+#include "framework/browse/ColumnUnit.h"
 #include "framework/browse/ListFormat.h"
 #include "framework/host/Host.h"
 #include "framework/host/Images.h"
@@ -119,8 +120,7 @@ void SearchResultWindow::restoreColumns() {
     if (columns.size() != size_t(search::ResultColumns))
         columns = ListFormat::parse(QString::fromLatin1(search::ResultsFormat));
     // Widths are kept in quarters of an average character.
-    const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
-                                    view_->fontMetrics().horizontalAdvance(QLatin1Char('0'))});
+    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
@@ -138,8 +138,7 @@ void SearchResultWindow::saveColumns() {
     const QString format = ListFormat::parse(kept).size() == size_t(search::ResultColumns)
                                ? kept
                                : QString::fromLatin1(search::ResultsFormat);
-    const int character = std::max({1, view_->fontMetrics().averageCharWidth(),
-                                    view_->fontMetrics().horizontalAdvance(QLatin1Char('0'))});
+    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (int c = 0; c < search::ResultColumns; ++c)
         widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);

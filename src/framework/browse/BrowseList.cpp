@@ -1,5 +1,6 @@
 #include "framework/browse/BrowseList.h"
 
+#include "framework/browse/ColumnUnit.h"
 #include "framework/browse/ListFormat.h"
 
 #include "framework/host/HostColour.h"
@@ -188,7 +189,7 @@ QHeaderView& BrowseList::header() {
 }
 
 void BrowseList::setColumns(std::vector<BrowseColumn> columns) {
-    const int unit = table_->fontMetrics().averageCharWidth();
+    const int unit = columnCharacterWidth(*table_);
     std::vector<int> widths;
     for (const BrowseColumn& c : columns)
         widths.push_back(std::max(12, c.Width * unit / 4));
@@ -233,7 +234,7 @@ bool BrowseList::setFormat(const QString& format, const std::vector<int>& fields
 }
 
 QString BrowseList::format() const {
-    const int unit = std::max(1, table_->fontMetrics().averageCharWidth());
+    const int unit = columnCharacterWidth(*table_);
     std::vector<int> widths;
     for (int i = 0; i < model_.columnCount(); ++i)
         widths.push_back((table_->columnWidth(i) * 4 + unit / 2) / unit);

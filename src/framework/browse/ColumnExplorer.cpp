@@ -3,6 +3,7 @@
 #include "framework/IniManager.h"
 #include "framework/browse/BrowseList.h"
 #include "framework/browse/BrowseManager.h"
+#include "framework/browse/ColumnUnit.h"
 #include "framework/browse/ListExport.h"
 #include "framework/host/Host.h"
 #include "framework/window/BusyCursor.h"
@@ -42,7 +43,7 @@ QString joined(const std::vector<int>& values) {
 }
 
 int unitOf(const QTableView& table) {
-    return std::max(1, table.fontMetrics().averageCharWidth());
+    return columnCharacterWidth(table);
 }
 
 // Menu items: three sorts, the columns, the export.
