@@ -1,6 +1,7 @@
 #include "bench/NumberingBench.h"
 
 #include "archive/ArchiveMedia.h"
+#include "bench/Figure.h"
 #include "core/DataFiles.h"
 #include "core/Globals.h"
 #include "core/Process.h"
@@ -50,8 +51,6 @@ void NumberingBench::run(qint64 entries, const QString& label) {
     }
     if (found != Cds + 1) std::fprintf(stderr, "next CD number %d, not %d\n", found, Cds + 1);
     std::sort(ms.begin(), ms.end());
-    std::printf("%-28s %12.1f %s\n", qPrintable("next_cd_number_" + label), ms[ms.size() / 2],
-                "ms");
-    std::fflush(stdout);
+    printFigure("next_cd_number_" + label, ms[ms.size() / 2], "ms");
     Access::Archief().Close();
 }
