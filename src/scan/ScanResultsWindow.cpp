@@ -210,10 +210,9 @@ void ScanResultsWindow::restoreColumns() {
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
     model_->setColumns(std::move(columns));
-    const int character = columnCharacterWidth(*view_);
     int total = 0;
     for (int c = 0; c < ScanRows::Columns; ++c) {
-        view_->setColumnWidth(c, std::max(8, widths[size_t(c)] * character / 4));
+        view_->setColumnWidth(c, columnPixels(*view_, widths[size_t(c)]));
         total += view_->columnWidth(c);
     }
     view_->horizontalHeader()->setStretchLastSection(true);
@@ -225,10 +224,9 @@ void ScanResultsWindow::saveColumns() {
     const QString format = ListFormat::parse(kept).size() == size_t(ScanRows::Columns)
                                ? kept
                                : QString::fromLatin1(ScanFileModel::Format);
-    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (int c = 0; c < ScanRows::Columns; ++c)
-        widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);
+        widths.push_back(columnKeptWidth(*view_, view_->columnWidth(c)));
     INIMgr().Update(FrameRules::userSection(), Settings::ScanList,
                     ListFormat::withWidths(format, widths));
 }

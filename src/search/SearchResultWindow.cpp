@@ -119,15 +119,13 @@ void SearchResultWindow::restoreColumns() {
     std::vector<ListFormat::Column> columns = ListFormat::parse(kept);
     if (columns.size() != size_t(search::ResultColumns))
         columns = ListFormat::parse(QString::fromLatin1(search::ResultsFormat));
-    // Widths are kept in quarters of an average character.
-    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
     model_->setColumns(std::move(columns));
     int total = 0;
     for (int c = 0; c < search::ResultColumns; ++c) {
-        view_->setColumnWidth(c, std::max(8, widths[size_t(c)] * character / 4));
+        view_->setColumnWidth(c, columnPixels(*view_, widths[size_t(c)]));
         total += view_->columnWidth(c);
     }
     view_->setMinimumWidth(std::min(total + 24, 1000));
@@ -138,10 +136,9 @@ void SearchResultWindow::saveColumns() {
     const QString format = ListFormat::parse(kept).size() == size_t(search::ResultColumns)
                                ? kept
                                : QString::fromLatin1(search::ResultsFormat);
-    const int character = columnCharacterWidth(*view_);
     std::vector<int> widths;
     for (int c = 0; c < search::ResultColumns; ++c)
-        widths.push_back((view_->columnWidth(c) * 4 + character / 2) / character);
+        widths.push_back(columnKeptWidth(*view_, view_->columnWidth(c)));
     INIMgr().Update(FrameRules::userSection(), Settings::SearchBrowse,
                     ListFormat::withWidths(format, widths));
 }

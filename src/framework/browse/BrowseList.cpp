@@ -189,10 +189,9 @@ QHeaderView& BrowseList::header() {
 }
 
 void BrowseList::setColumns(std::vector<BrowseColumn> columns) {
-    const int unit = columnCharacterWidth(*table_);
     std::vector<int> widths;
     for (const BrowseColumn& c : columns)
-        widths.push_back(std::max(12, c.Width * unit / 4));
+        widths.push_back(columnPixels(*table_, c.Width));
     model_.setColumns(std::move(columns));
     for (int i = 0; i < int(widths.size()); ++i)
         table_->setColumnWidth(i, widths[size_t(i)]);
@@ -234,10 +233,9 @@ bool BrowseList::setFormat(const QString& format, const std::vector<int>& fields
 }
 
 QString BrowseList::format() const {
-    const int unit = columnCharacterWidth(*table_);
     std::vector<int> widths;
     for (int i = 0; i < model_.columnCount(); ++i)
-        widths.push_back((table_->columnWidth(i) * 4 + unit / 2) / unit);
+        widths.push_back(columnKeptWidth(*table_, table_->columnWidth(i)));
     return ListFormat::withWidths(format_, widths);
 }
 

@@ -42,10 +42,6 @@ QString joined(const std::vector<int>& values) {
     return parts.join(u',');
 }
 
-int unitOf(const QTableView& table) {
-    return columnCharacterWidth(table);
-}
-
 // Menu items: three sorts, the columns, the export.
 constexpr int SortRising = 1;
 constexpr int SortFalling = 2;
@@ -88,10 +84,9 @@ void ColumnExplorer::Restore() {
                                         ? numbers(settings_.Fetch(section_, WidthsKey))
                                         : std::vector<int>{};
     if (int(widths.size()) == count) {
-        const int unit = unitOf(list_.table());
         for (int i = 0; i < count; ++i)
             if (widths[size_t(i)] > 0)
-                list_.table().setColumnWidth(i, std::max(12, widths[size_t(i)] * unit / 4));
+                list_.table().setColumnWidth(i, columnPixels(list_.table(), widths[size_t(i)]));
     }
     for (int column : numbers(settings_.Fetch(section_, HiddenKey)))
         if (column >= 0 && column < count) SetHidden(column, true);
@@ -107,14 +102,14 @@ void ColumnExplorer::Restore() {
 void ColumnExplorer::Save() const {
     const QHeaderView& header = list_.header();
     const int count = list_.model().columnCount();
-    const int unit = unitOf(list_.table());
     std::vector<int> order, widths, hidden;
     for (int place = 0; place < count; ++place)
         order.push_back(header.logicalIndex(place));
     for (int i = 0; i < count; ++i) {
         // A hidden column keeps the width it will come back with.
         const int pixels = header.isSectionHidden(i) ? header.sectionSize(i) : 0;
-        widths.push_back(((pixels ? pixels : list_.table().columnWidth(i)) * 4 + unit / 2) / unit);
+        widths.push_back(
+            columnKeptWidth(list_.table(), pixels ? pixels : list_.table().columnWidth(i)));
         if (header.isSectionHidden(i)) hidden.push_back(i);
     }
     settings_.Update(section_, OrderKey, joined(order));

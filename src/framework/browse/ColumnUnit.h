@@ -11,3 +11,12 @@ inline int columnCharacterWidth(const QWidget& w) {
     const QFontMetrics metrics = w.fontMetrics();
     return std::max({1, metrics.averageCharWidth(), metrics.horizontalAdvance(QLatin1Char('0'))});
 }
+
+// A kept width in pixels of the widget's font, and pixels back into a kept width.
+inline int columnPixels(const QWidget& w, int kept) {
+    return std::max(12, kept * columnCharacterWidth(w) / 4);
+}
+inline int columnKeptWidth(const QWidget& w, int pixels) {
+    const int character = columnCharacterWidth(w);
+    return (pixels * 4 + character / 2) / character;
+}
