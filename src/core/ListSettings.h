@@ -1,6 +1,9 @@
 #pragma once
 
 #include "framework/SettingKey.h"
+#include "framework/browse/ListFormat.h"
+
+#include <QColor>
 
 #include <vector>
 
@@ -20,6 +23,16 @@ void restoreFormat(BrowseList& list, const SettingKey& key, const char* format,
 // The list's format, with the widths its columns have now, under `key`.
 void storeFormat(const BrowseList& list, const SettingKey& key);
 
+// The columns kept under `key`, or those of `format` when what is kept does not describe
+// `count` columns; for lists that show their rows through a model of their own.
+std::vector<ListFormat::Column> keptColumns(const SettingKey& key, const char* format,
+                                            size_t count);
+// What is kept under `key` (or `format` when it does not fit), with `widths` as its widths.
+void storeWidths(const SettingKey& key, const char* format, const std::vector<int>& widths);
+
+// GLO:BrowseColor from the user's `Color` (the default colour for none), as a colour to
+// paint with.
+QColor storedColour();
 // GLO:BrowseColor from the user's `Color` (the default colour for none), the list painted
 // with it.
 void paintStored(BrowseList& list);

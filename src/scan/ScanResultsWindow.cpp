@@ -4,6 +4,7 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
+#include "core/ListSettings.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
 #include "framework/browse/ColumnUnit.h"
@@ -27,14 +28,8 @@
 namespace {
 
 const QString Caption = QStringLiteral("Wareloft");
-constexpr qint32 DefaultColour = 12567173;
-
 void notice(const QString& text) {
     Host::instance().message(text, Caption, Icon::Information, ButtonOk, ButtonOk);
-}
-
-QColor colourOf(qint32 bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
 std::vector<ScanFileEntry>& rows() {
@@ -202,10 +197,8 @@ void ScanResultsWindow::build() {
 }
 
 void ScanResultsWindow::restoreColumns() {
-    const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::ScanList);
-    std::vector<ListFormat::Column> columns = ListFormat::parse(kept);
-    if (columns.size() != size_t(ScanRows::Columns))
-        columns = ListFormat::parse(QString::fromLatin1(ScanFileModel::Format));
+    std::vector<ListFormat::Column> columns = ListSettings::keptColumns(
+        Settings::ScanList, ScanFileModel::Format, size_t(ScanRows::Columns));
     std::vector<int> widths;
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
@@ -220,21 +213,14 @@ void ScanResultsWindow::restoreColumns() {
 }
 
 void ScanResultsWindow::saveColumns() {
-    const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::ScanList);
-    const QString format = ListFormat::parse(kept).size() == size_t(ScanRows::Columns)
-                               ? kept
-                               : QString::fromLatin1(ScanFileModel::Format);
     std::vector<int> widths;
     for (int c = 0; c < ScanRows::Columns; ++c)
         widths.push_back(columnKeptWidth(*view_, view_->columnWidth(c)));
-    INIMgr().Update(FrameRules::userSection(), Settings::ScanList,
-                    ListFormat::withWidths(format, widths));
+    ListSettings::storeWidths(Settings::ScanList, ScanFileModel::Format, widths);
 }
 
 void ScanResultsWindow::applyColour() {
-    const int colour = INIMgr().FetchNumber(FrameRules::userSection(), Settings::Color);
-    GLO.BrowseColor = colour != 0 ? colour : DefaultColour;
-    model_->setBackground(colourOf(GLO.BrowseColor));
+    model_->setBackground(ListSettings::storedColour());
 }
 
 void ScanResultsWindow::setTitle() {

@@ -4,6 +4,7 @@
 #include "core/DataFiles.h"
 #include "core/FrameRules.h"
 #include "core/Globals.h"
+#include "core/ListSettings.h"
 #include "core/Notices.h"
 #include "core/Process.h"
 #include "core/SettingKeys.h"
@@ -23,16 +24,10 @@
 
 namespace {
 
-constexpr qint32 DefaultColour = 12567173;
-
 // The question of the latest search, for a window that is open already.
 SearchResultWindow::Question& latest() {
     static SearchResultWindow::Question q;
     return q;
-}
-
-QColor colourOf(qint32 bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
 } // namespace
@@ -115,10 +110,8 @@ void SearchResultWindow::load() {
 }
 
 void SearchResultWindow::restoreColumns() {
-    const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::SearchBrowse);
-    std::vector<ListFormat::Column> columns = ListFormat::parse(kept);
-    if (columns.size() != size_t(search::ResultColumns))
-        columns = ListFormat::parse(QString::fromLatin1(search::ResultsFormat));
+    std::vector<ListFormat::Column> columns = ListSettings::keptColumns(
+        Settings::SearchBrowse, search::ResultsFormat, size_t(search::ResultColumns));
     std::vector<int> widths;
     for (const ListFormat::Column& c : columns)
         widths.push_back(c.width);
@@ -132,21 +125,14 @@ void SearchResultWindow::restoreColumns() {
 }
 
 void SearchResultWindow::saveColumns() {
-    const QString kept = INIMgr().Fetch(FrameRules::userSection(), Settings::SearchBrowse);
-    const QString format = ListFormat::parse(kept).size() == size_t(search::ResultColumns)
-                               ? kept
-                               : QString::fromLatin1(search::ResultsFormat);
     std::vector<int> widths;
     for (int c = 0; c < search::ResultColumns; ++c)
         widths.push_back(columnKeptWidth(*view_, view_->columnWidth(c)));
-    INIMgr().Update(FrameRules::userSection(), Settings::SearchBrowse,
-                    ListFormat::withWidths(format, widths));
+    ListSettings::storeWidths(Settings::SearchBrowse, search::ResultsFormat, widths);
 }
 
 void SearchResultWindow::applyColour() {
-    const int colour = INIMgr().FetchNumber(FrameRules::userSection(), Settings::Color);
-    GLO.BrowseColor = colour != 0 ? colour : DefaultColour;
-    model_->setBackground(colourOf(GLO.BrowseColor));
+    model_->setBackground(ListSettings::storedColour());
 }
 
 int SearchResultWindow::Kill() {
