@@ -61,7 +61,7 @@ void BrowsTabelWindow::build() {
         grid->setColumnStretch(0, 1);
         grid->setRowStretch(0, 1);
     }
-    // The report of classes is started from here once it can be printed.
+    // Print stays greyed while the report of classes is not in the procedure table.
     C().Enable(PrintButton, Procedures::exists(Procedure::PrintClasses));
 }
 

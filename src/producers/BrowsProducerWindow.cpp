@@ -76,7 +76,7 @@ void BrowsProducerWindow::build() {
         grid->setColumnStretch(0, 1);
         grid->setRowStretch(0, 1);
     }
-    // The report of producers is started from here once it can be printed.
+    // Print stays greyed while the report of producers is not in the procedure table.
     C().Enable(PrintButton, Procedures::exists(Procedure::PrintProducers));
 }
 
